@@ -1,0 +1,17 @@
+#pragma once
+// The information screen for teachers.
+#include <QDialog>
+
+class CasellaTesto;
+class QPushButton;
+
+class frmInfo : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmInfo(QWidget* parent = nullptr);
+    static QString TestoInformazioni();
+    void Command1_Click();
+
+    CasellaTesto* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// An exercise file read into memory, and the load-time rules that do not
+// need a window: reading the fields, the key escapes and the marking spans.
+#include <QString>
+#include <QStringList>
+#include <array>
+
+constexpr int NumeroRighe = 14;
+
+struct DatiEsercizio {
+    qint16 TipoEsercizio = 0;
+    QStringList Scelte; // entries of the choice list, in file order
+    std::array<QString, NumeroRighe> Frase;
+    std::array<QString, NumeroRighe> Risposta; // trimmed of blanks
+    std::array<QString, NumeroRighe> Chiave; // with the key escapes applied
+};
+
+// Outcome of a read; campo is the 1-based field at which it failed.
+struct EsitoLettura {
+    bool ok = false;
+    int campo = 0;
+    QString motivo;
+};
+
+EsitoLettura LeggiEsercizio(const QString& percorso, DatiEsercizio& dati);
+EsitoLettura LeggiEsercizioDa(const QByteArray& contenuto, DatiEsercizio& dati);
+
+// Removes leading and trailing space characters only.
+QString TogliSpazi(const QString& s);
+
+// Kinds 53 and 54 spell typographic quotes with substitute characters.
+QString ApplicaEscapeChiave(qint16 tipo, const QString& chiave);
+
+// Font sizes chosen from the longest entry / item length.
+int DimensioneLista(int lunghezzaMassima);
+int DimensioneRighe(int lunghezzaMassima);
+
+// The kinds the loader colours, and the colour they use.
+enum class Marcatura { Nessuna, ChiaveRossa, ChiaveBlu, DueParentesiQuadre, ParentesiQuadra, Asterisco };
+Marcatura MarcaturaDelTipo(qint16 tipo);
+// Whether the item text (box text) holds what the marking of its kind needs.
+bool MarcaturaPossibile(qint16 tipo, const QString& testoCasella, const QString& chiave);
+
+// Grade words and the letter each is stored as.
+QString GiudizioDaErrori(int errori);
+QChar LetteraGiudizio(const QString& giudizio); // 'x' when empty
+QString GiudizioDaLettera(QChar lettera); // empty for anything else

@@ -1,0 +1,105 @@
+#include "content/Percorsi.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+QString& cartellaImpostata()
+{
+    static QString c;
+    return c;
+}
+} // namespace
+
+QString CartellaApplicazione()
+{
+    if (!cartellaImpostata().isEmpty())
+        return cartellaImpostata();
+    return QCoreApplication::applicationDirPath();
+}
+
+void ImpostaCartellaApplicazione(const QString& cartella)
+{
+    cartellaImpostata() = cartella;
+}
+
+QString RisolviPercorso(const QString& percorso)
+{
+    QString p = percorso;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const bool assoluto = p.startsWith(QLatin1Char('/'));
+    const QStringList parti = p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString risultato = assoluto ? QStringLiteral("/") : QString();
+    bool esiste = true;
+    for (const QString& parte : parti) {
+        QString nome = parte;
+        if (esiste && parte != QLatin1String(".") && parte != QLatin1String("..")) {
+            const QString base = risultato.isEmpty() ? QStringLiteral(".") : risultato;
+            if (!QFileInfo::exists(base + QLatin1Char('/') + parte)) {
+                const QStringList voci = QDir(base).entryList(
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDir::Name);
+                QString trovato;
+                for (const QString& v : voci) {
+                    if (v.compare(parte, Qt::CaseInsensitive) == 0) {
+                        trovato = v;
+                        break;
+                    }
+                }
+                if (trovato.isEmpty())
+                    esiste = false;
+                else
+                    nome = trovato;
+            }
+        }
+        if (!risultato.isEmpty() && !risultato.endsWith(QLatin1Char('/')))
+            risultato += QLatin1Char('/');
+        risultato += nome;
+    }
+    if (risultato.isEmpty())
+        risultato = assoluto ? QStringLiteral("/") : QStringLiteral(".");
+    return risultato;
+}
+
+bool FileExist(const QString& percorso)
+{
+    if (percorso.isEmpty())
+        return false;
+    const QFileInfo info(RisolviPercorso(percorso));
+    return info.exists() && !info.isDir();
+}
+
+QStringList ElencaFile(const QString& cartella, const QString& modello)
+{
+    const QRegularExpression re(
+        QRegularExpression::wildcardToRegularExpression(modello),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList risultato;
+    const QDir dir(RisolviPercorso(cartella));
+    if (!dir.exists())
+        return risultato;
+    const QStringList voci = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& v : voci)
+        if (re.match(v).hasMatch())
+            risultato << v;
+    return risultato;
+}
+
+bool CreaCartella(const QString& percorso)
+{
+    return QDir().mkpath(RisolviPercorso(percorso));
+}
+
+bool LeggiFile(const QString& percorso, QByteArray& contenuto)
+{
+    QFile f(RisolviPercorso(percorso));
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    contenuto = f.readAll();
+    const bool ok = f.error() == QFileDevice::NoError;
+    f.close();
+    return ok;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The application folder and the one path resolver that every open,
+// existence test, listing and creation goes through. Data paths are built
+// with "/" and "\" mixed; both separate folders, and each component matches
+// an existing entry without regard to letter case (the exact name first).
+#include <QString>
+#include <QStringList>
+
+// The folder that holds the program (tests point it at a folder of their own).
+QString CartellaApplicazione();
+void ImpostaCartellaApplicazione(const QString& cartella);
+
+// The path as it is on disk: separators unified, each existing component
+// replaced by its real spelling; components that do not exist stay as given.
+QString RisolviPercorso(const QString& percorso);
+
+// True when the path names an existing entry that is not a folder.
+bool FileExist(const QString& percorso);
+// Files of a folder whose names match a wildcard pattern, ignoring case; sorted.
+QStringList ElencaFile(const QString& cartella, const QString& modello);
+// Creates a folder and its parents (resolving existing components).
+bool CreaCartella(const QString& percorso);
+// The whole content of a file, or false when it cannot be read.
+bool LeggiFile(const QString& percorso, QByteArray& contenuto);

@@ -1,0 +1,11 @@
+#pragma once
+// Asynchronous playback of the short sound cues. Playing returns at once; a
+// new cue stops the one still playing; a missing or broken file is silent.
+#include <QString>
+#include <functional>
+
+using RiproduttoreSuoni = std::function<void(const QString& percorsoFile)>;
+
+void RiproduciSuono(const QString& percorsoFile);
+// Replaces the real player (tests record the cues); empty restores it.
+void ImpostaRiproduttoreSuoni(RiproduttoreSuoni riproduttore);

@@ -1,0 +1,228 @@
+#include "Supporto.h"
+
+#include "content/Catalogo.h"
+#include "content/Globali.h"
+#include "content/LettoreCampi.h"
+#include "content/Percorsi.h"
+#include "platform/Suono.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+
+CartellaProva::CartellaProva()
+{
+    ImpostaCartellaApplicazione(m_dir.path());
+    Globali::Azzera();
+}
+
+CartellaProva::~CartellaProva()
+{
+    // Files may have been made read-only by a test; give them back.
+    QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        QFile::setPermissions(p, QFile::permissions(p) | QFileDevice::WriteOwner
+                                     | QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+    }
+    QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::WriteOwner);
+    ImpostaCartellaApplicazione(QString());
+}
+
+void CartellaProva::Scrivi(const QString& relativo, const QString& testo) const
+{
+    ScriviByte(relativo, CodificaWindows1252(testo));
+}
+
+void CartellaProva::ScriviByte(const QString& relativo, const QByteArray& byte) const
+{
+    const QString p = m_dir.path() + QLatin1Char('/') + relativo;
+    QDir().mkpath(QFileInfo(p).path());
+    QFile f(p);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(byte);
+}
+
+QByteArray CartellaProva::Leggi(const QString& relativo) const
+{
+    QFile f(m_dir.path() + QLatin1Char('/') + relativo);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool CartellaProva::Esiste(const QString& relativo) const
+{
+    return QFileInfo::exists(m_dir.path() + QLatin1Char('/') + relativo);
+}
+
+void CartellaProva::CopiaDatiDistribuiti() const
+{
+    const QString origine = qEnvironmentVariable("ZELORA_SOURCE_DATA");
+    QDirIterator it(origine, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        const QString rel = QDir(origine).relativeFilePath(p);
+        const QString dest = m_dir.path() + QLatin1Char('/') + rel;
+        QDir().mkpath(QFileInfo(dest).path());
+        QFile::copy(p, dest);
+    }
+}
+
+void CartellaProva::CreaCartelleSchede() const
+{
+    for (int i = 0; i < NumeroCategorie; ++i)
+        QDir().mkpath(m_dir.path() + QStringLiteral("/Schede personali/")
+                      + QString::fromUtf8(DatiCategoria(i).cartella));
+}
+
+MessaggiScriptati::MessaggiScriptati()
+{
+    ImpostaGestoreMessaggi([this](const Messaggio& m) {
+        mostrati << m;
+        if (!m_risposte.isEmpty())
+            return m_risposte.takeFirst();
+        return m.pulsanti == Pulsanti::OK ? Risposta::Ok : Risposta::Si;
+    });
+}
+
+MessaggiScriptati::~MessaggiScriptati()
+{
+    ImpostaGestoreMessaggi({});
+}
+
+QStringList MessaggiScriptati::Testi() const
+{
+    QStringList t;
+    for (const Messaggio& m : mostrati)
+        t << m.testo;
+    return t;
+}
+
+SuoniRegistrati::SuoniRegistrati()
+{
+    ImpostaRiproduttoreSuoni([this](const QString& percorso) {
+        suonati << QFileInfo(percorso).fileName();
+    });
+}
+
+SuoniRegistrati::~SuoniRegistrati()
+{
+    ImpostaRiproduttoreSuoni({});
+}
+
+namespace {
+class Registratore : public Stampante {
+public:
+    explicit Registratore(StampanteRegistrata* r) : m_r(r) {}
+    bool Inizia() override
+    {
+        m_r->pagine = 1;
+        return !m_r->nonDisponibile;
+    }
+    bool Fine() override
+    {
+        if (m_r->fallisceAllaFine)
+            return false;
+        ++m_r->documenti;
+        return true;
+    }
+    double AltezzaStampabile() const override { return StampanteRegistrata::AltezzaPagina(); }
+    void Linea(double x1, double y1, double x2, double y2) override
+    {
+        m_r->linee << LineaStampata{x1, y1, x2, y2, m_r->pagine};
+    }
+    void NuovaPagina() override { ++m_r->pagine; }
+    double AltezzaRiga() const override
+    {
+        return StampanteRegistrata::AltezzaRigaPer(Font().pointSizeF());
+    }
+    double LarghezzaTesto(const QString& t) const override
+    {
+        return t.size() * Font().pointSizeF() * 0.2;
+    }
+
+protected:
+    void DisegnaTesto(double x, double y, const QString& testo) override
+    {
+        Stampato s;
+        s.testo = testo;
+        s.x = x;
+        s.y = y;
+        s.font = Font().family();
+        s.dimensione = Font().pointSizeF();
+        s.grassetto = Font().bold();
+        s.corsivo = Font().italic();
+        s.pagina = m_r->pagine;
+        m_r->stampati << s;
+    }
+
+private:
+    StampanteRegistrata* m_r;
+};
+} // namespace
+
+StampanteRegistrata::StampanteRegistrata()
+{
+    ImpostaFabbricaStampanti([this] { return std::make_unique<Registratore>(this); });
+}
+
+StampanteRegistrata::~StampanteRegistrata()
+{
+    ImpostaFabbricaStampanti({});
+}
+
+QStringList StampanteRegistrata::Testi() const
+{
+    QStringList t;
+    for (const Stampato& s : stampati)
+        t << s.testo;
+    return t;
+}
+
+GestoreModali::GestoreModali(Gestore gestore)
+    : m_gestore(std::move(gestore))
+{
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &GestoreModali::Controlla);
+    m_timer.start();
+}
+
+GestoreModali::~GestoreModali() = default;
+
+void GestoreModali::Controlla()
+{
+    QWidget* modale = QApplication::activeModalWidget();
+    if (!modale || modale == m_ultima)
+        return;
+    m_ultima = modale;
+    aperte << QString::fromLatin1(modale->metaObject()->className());
+    if (m_gestore)
+        m_gestore(modale);
+    if (modale->isVisible()) {
+        if (auto* d = qobject_cast<QDialog*>(modale))
+            d->reject();
+        else
+            modale->close();
+    }
+    m_ultima = nullptr;
+}
+
+bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condizione()) {
+        if (t.elapsed() > millisecondi)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}

@@ -1,0 +1,113 @@
+#pragma once
+// What the tests put in place of the platform: a throwaway application
+// folder, scripted message boxes, recorded cues, a recording printer, and a
+// watcher that deals with modal windows as they open.
+#include "platform/Messaggi.h"
+#include "platform/Stampante.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// A fresh application folder, made current for the program.
+class CartellaProva {
+public:
+    CartellaProva();
+    ~CartellaProva();
+    QString Percorso() const { return m_dir.path(); }
+    // Writes a file below the folder; text is encoded as Windows-1252 as is
+    // (write "\r\n" where the file needs CR LF).
+    void Scrivi(const QString& relativo, const QString& testo) const;
+    void ScriviByte(const QString& relativo, const QByteArray& byte) const;
+    QByteArray Leggi(const QString& relativo) const;
+    bool Esiste(const QString& relativo) const;
+    // Copies the bundled content of the repository into the folder.
+    void CopiaDatiDistribuiti() const;
+    // Makes the twelve empty record folders.
+    void CreaCartelleSchede() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Answers message boxes from a queue (Sì / OK when the queue is empty) and
+// keeps every message shown.
+class MessaggiScriptati {
+public:
+    MessaggiScriptati();
+    ~MessaggiScriptati();
+    void Rispondi(Risposta r) { m_risposte << r; }
+    QList<Messaggio> mostrati;
+    QStringList Testi() const;
+
+private:
+    QList<Risposta> m_risposte;
+};
+
+// Keeps the file names of the cues played, in order.
+class SuoniRegistrati {
+public:
+    SuoniRegistrati();
+    ~SuoniRegistrati();
+    QStringList suonati;
+};
+
+// One print call on the recording printer.
+struct Stampato {
+    QString testo;
+    double x = 0;
+    double y = 0;
+    QString font;
+    double dimensione = 0;
+    bool grassetto = false;
+    bool corsivo = false;
+    int pagina = 0;
+};
+
+struct LineaStampata {
+    double x1, y1, x2, y2;
+    int pagina;
+};
+
+// Every printout of the test goes to a recording printer; this keeps what
+// was printed by all of them.
+class StampanteRegistrata {
+public:
+    StampanteRegistrata();
+    ~StampanteRegistrata();
+    bool nonDisponibile = false; // Inizia fails
+    bool fallisceAllaFine = false; // Fine fails
+    int documenti = 0; // documents ended successfully
+    int pagine = 0; // pages of the last document
+    QList<Stampato> stampati;
+    QList<LineaStampata> linee;
+    QStringList Testi() const;
+    // Height of one line at a size, as this printer measures it.
+    static double AltezzaRigaPer(double punti) { return punti * 0.5; }
+    static double AltezzaPagina() { return 287.0; }
+};
+
+// Calls the handler for each modal window that opens while it lives, then
+// closes that window if the handler left it open.
+class GestoreModali : public QObject {
+public:
+    using Gestore = std::function<void(QWidget*)>;
+    explicit GestoreModali(Gestore gestore = {});
+    ~GestoreModali() override;
+    QStringList aperte; // class names, in order
+
+private:
+    void Controlla();
+    Gestore m_gestore;
+    QTimer m_timer;
+    QWidget* m_ultima = nullptr;
+};
+
+// Waits (processing events) until the condition holds or the time runs out.
+bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi = 3000);
