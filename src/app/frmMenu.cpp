@@ -128,7 +128,7 @@ frmMenu::frmMenu(QWidget* parent)
     Credito->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,128); background: transparent; }"));
     Credito->setAlignment(Qt::AlignCenter);
     Credito->setWordWrap(true);
-    Credito->setText(QStringLiteral("Zelora, esercizi di analisi grammaticale\nprogetto libero per la scuola"));
+    Credito->setText(QStringLiteral("Un progetto libero per la scuola primaria e media,\nper gli adulti e per gli stranieri"));
     auto* linea = new QFrame(Pannello);
     linea->setObjectName(QStringLiteral("Linea1"));
     linea->setGeometry(tw(1200), tw(3600), tw(9600), tw(30));

@@ -353,6 +353,14 @@ void frmEsercizi::changeEvent(QEvent* e)
         });
 }
 
+void frmEsercizi::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    // Ask for activation: some desktops do not give it to a window shown
+    // while the full-screen menu hides.
+    activateWindow();
+}
+
 void frmEsercizi::Ripulisci_Schermo()
 {
     mnuHelp->setEnabled(false);

@@ -123,6 +123,12 @@ QPixmap ImmagineSfondo(const QSize& dimensione)
         g.drawLine(0, y, dimensione.width(), y);
     g.setPen(QPen(QColor(230, 150, 150), 2));
     g.drawLine(24, 0, 24, dimensione.height());
+    // A dark plate under "Info" and "Esci", whose captions are white.
+    const double sx = dimensione.width() / 800.0;
+    const double sy = dimensione.height() / 600.0;
+    g.setPen(Qt::NoPen);
+    g.setBrush(QColor(0, 0, 128));
+    g.drawRoundedRect(QRectF(550 * sx, 488 * sy, 240 * sx, 42 * sy), 8, 8);
     QFont titolo(QStringLiteral("Arial"), 48, QFont::Bold);
     g.setFont(titolo);
     g.setPen(QColor(0, 0, 128));
