@@ -15,8 +15,9 @@ namespace RispostaTesto {
 int Posizione(const QString& testo, const QString& cosa);
 int UltimaPosizione(const QString& testo, const QString& cosa);
 
-// Colours n characters from s (0-based). The part that would fall before
-// the text or after its end is left out; nothing happens when none is left.
+// Colours lunghezza characters from inizio (0-based). The part that would
+// fall before the text or after its end is left out; nothing happens when
+// none is left.
 void ColoraTratto(CasellaTesto* casella, int inizio, int lunghezza, const QColor& colore);
 void ColoraTutto(CasellaTesto* casella, const QColor& colore);
 
