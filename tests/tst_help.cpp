@@ -39,7 +39,6 @@ private slots:
     void stampa_data();
     void stampa();
     void stampaNo();
-    void stampanteGuasta_data();
     void stampanteGuasta();
     void apertaDallEsercizio();
 
@@ -256,19 +255,10 @@ void TestHelp::stampaNo()
     QCOMPARE(m_messaggi->mostrati.size(), 1);
 }
 
-void TestHelp::stampanteGuasta_data()
-{
-    QTest::addColumn<bool>("allInizio");
-    QTest::newRow("non disponibile") << true;
-    QTest::newRow("errore alla fine") << false;
-}
-
 void TestHelp::stampanteGuasta()
 {
-    QFETCH(bool, allInizio);
     StampanteRegistrata registro;
-    registro.nonDisponibile = allInizio;
-    registro.fallisceAllaFine = !allInizio;
+    registro.nonDisponibile = true;
     frmHelp h;
     h.mnustampa_Click();
     QCOMPARE(m_messaggi->mostrati.size(), 2);

@@ -1,6 +1,7 @@
 #pragma once
 // The help page of the loaded exercise, shown and printed.
 #include <QDialog>
+#include <QStringList>
 
 class CasellaTesto;
 class QAction;
