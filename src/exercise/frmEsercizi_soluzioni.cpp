@@ -1,13 +1,52 @@
 // Solutions, help, index and record sheet commands, and leaving the window.
 #include "exercise/frmEsercizi.h"
 
+#include "content/Globali.h"
+#include "platform/CasellaTesto.h"
+#include "platform/Messaggi.h"
 #include "records/frmSchedaPersonale.h"
+#include "screens/frmHelp.h"
+#include "screens/frmIndice.h"
 
-void frmEsercizi::mnusoluzioni_Click() {}
+#include <QAction>
 
-void frmEsercizi::mnuHelp_Click() {}
+namespace {
+const QString CaptionSoluzioni = QStringLiteral("   SOLUZIONI");
+const QString CaptionTorna = QStringLiteral("   TORNA ALL'ESERCIZIO");
+} // namespace
 
-void frmEsercizi::mnuindice_Click() {}
+void frmEsercizi::mnusoluzioni_Click()
+{
+    if (Caption(mnusoluzioni) != CaptionSoluzioni) {
+        // Back from the solutions: the exercise starts again from its file.
+        ImpostaCaption(mnusoluzioni, CaptionSoluzioni);
+        CaricaEsercizio(EsercizioCorrente);
+        return;
+    }
+    for (int i = 0; i < NumeroRighe; ++i) {
+        CasellaTesto* casella = Testo[i];
+        casella->ImpostaTesto(Chiave[i] + QStringLiteral("\r\n"));
+        casella->ImpostaSelezione(0, casella->Testo().size());
+        casella->ImpostaSelColor(GrigioScuro);
+        casella->ImpostaSelStart(0);
+        casella->setVisible(true);
+        // The solutions are to be read, not answered.
+        casella->ImpostaIngresso(false);
+    }
+    ImpostaCaption(mnusoluzioni, CaptionTorna);
+}
+
+void frmEsercizi::mnuHelp_Click()
+{
+    frmHelp help(this);
+    help.exec();
+}
+
+void frmEsercizi::mnuindice_Click()
+{
+    frmIndice indice(this);
+    indice.exec();
+}
 
 void frmEsercizi::mnuVisualizza_Click()
 {
@@ -17,5 +56,13 @@ void frmEsercizi::mnuVisualizza_Click()
 
 bool frmEsercizi::ConfermaUscita()
 {
+    if (MostraMessaggio(this, Icona::Domanda, Pulsanti::SiNo, Globali::CategoriaCorrente,
+                        QStringLiteral("Vuoi tornare al menu generale?"))
+        != Risposta::Si)
+        return false;
+    if (!Globali::NomeAlunno.isEmpty())
+        MostraMessaggio(this, Icona::Informazione, Pulsanti::OK, Globali::CategoriaCorrente,
+                        QStringLiteral("Ricorda che i tuoi dati sono nella scheda ") + QLatin1Char('\'')
+                            + Globali::NomeAlunno + QLatin1Char('\''));
     return true;
 }

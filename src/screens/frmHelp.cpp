@@ -1,9 +1,234 @@
 #include "screens/frmHelp.h"
 
+#include "content/Catalogo.h"
 #include "content/Globali.h"
+#include "content/LettoreCampi.h"
+#include "platform/CasellaTesto.h"
+#include "platform/Immagini.h"
+#include "platform/Messaggi.h"
+#include "platform/Stampante.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+int tw(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+const QColor Rosso(255, 0, 0);
+const QColor Blu(0, 0, 255);
+
+// Lines longer than this are broken on paper.
+const int LarghezzaStampa = 90;
+
+void StampaRiga(Stampante& s, QString testo)
+{
+    if (testo.size() <= LarghezzaStampa) {
+        s.ImpostaX(20);
+        s.Stampa(testo);
+    } else {
+        StampaRigaLunga(s, 20, testo, LarghezzaStampa);
+    }
+}
+} // namespace
 
 frmHelp::frmHelp(QWidget* parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("frmHelp"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 224));
+    setPalette(pal);
+
+    Menu = new QMenuBar(this);
+    Menu->setObjectName(QStringLiteral("Menu"));
+    Menu->setNativeMenuBar(false);
+    mnustampa = Menu->addAction(QStringLiteral("STAMPA"));
+    mnustampa->setObjectName(QStringLiteral("mnustampa"));
+    mnuesci = Menu->addAction(QStringLiteral("   ESCI"));
+    mnuesci->setObjectName(QStringLiteral("mnuesci"));
+    const int alto = Menu->sizeHint().height();
+    setFixedSize(tw(9600), tw(7200) + alto);
+    Menu->setGeometry(0, 0, width(), alto);
+
+    lblTitolo = new QLabel(QStringLiteral("HELP"), this);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setGeometry(tw(240), alto + tw(120), tw(9120), tw(420));
+    QFont fTitolo(QStringLiteral("Arial"), 14);
+    fTitolo.setBold(true);
+    lblTitolo->setFont(fTitolo);
+    lblTitolo->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
+
+    Text1 = new CasellaTesto(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(tw(240), alto + tw(660), tw(9120), tw(5700));
+    QFont fTesto(QStringLiteral("Arial"), 12);
+    fTesto.setBold(true);
+    Text1->ImpostaFontPredefinito(fTesto);
+    Text1->NascondiCursore();
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(tw(8520), alto + tw(6540), tw(840), tw(480));
+    Command1->setCursor(CursoreMano());
+
+    Command2 = new QPushButton(this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(tw(7560), alto + tw(6540), tw(840), tw(480));
+    Command2->setIcon(QIcon(ImmagineStampante()));
+    Command2->setIconSize(QSize(tw(480), tw(360)));
+    Command2->setCursor(CursoreMano());
+    Command2->setAutoDefault(false);
+
+    connect(Command1, &QPushButton::clicked, this, &frmHelp::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmHelp::Command2_Click);
+    connect(mnustampa, &QAction::triggered, this, &frmHelp::mnustampa_Click);
+    connect(mnuesci, &QAction::triggered, this, &frmHelp::mnuesci_Click);
+    connect(Text1, &CasellaTesto::selezioneCambiata, this, &frmHelp::Text1_SelChange);
+
+    Form_Load();
+}
+
+bool frmHelp::LeggiPagina(const QString& percorso, Pagina& pagina)
+{
+    LettoreCampi file;
+    if (percorso.isEmpty() || !file.Apri(percorso))
+        return false;
+    if (!file.LeggiTesto(pagina.titolo))
+        return false;
+    for (QString& chiave : pagina.chiavi)
+        if (!file.LeggiTesto(chiave))
+            return false;
+    pagina.righe.clear();
+    QString campo;
+    while (!file.FineFile() && file.LeggiTesto(campo))
+        pagina.righe << campo;
+    return !pagina.righe.isEmpty();
+}
+
+QString frmHelp::TestoVisibile(const QStringList& righe)
+{
+    QString testo;
+    for (const QString& r : righe)
+        testo += r + QStringLiteral("\r\n");
+    // The last line keeps its CR only.
+    testo.chop(1);
+    for (QChar& c : testo) {
+        switch (c.unicode()) {
+        case 0x00A3: c = QChar(0x00AB); break; // £ -> «
+        case u'$': c = QChar(0x00BB); break; // $ -> »
+        case u'%': c = QChar(0x201C); break; // % -> “
+        case u'&': c = QChar(0x201D); break; // & -> ”
+        default: break;
+        }
+    }
+    return testo;
+}
+
+void frmHelp::Form_Load()
+{
     setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
+    Pagina pagina;
+    if (!LeggiPagina(Globali::FileHelp, pagina)) {
+        MostraErrore();
+        return;
+    }
+    lblTitolo->setText(pagina.titolo);
+    Text1->ImpostaTesto(TestoVisibile(pagina.righe));
+    const QString testo = Text1->Testo();
+
+    // "Esempi" is marked together with the colon that normally follows it.
+    Evidenzia(testo.indexOf(QStringLiteral("Esempi")), 7);
+    for (const QString& chiave : pagina.chiavi)
+        if (!chiave.isEmpty())
+            Evidenzia(testo.lastIndexOf(chiave), chiave.size());
+    if (!pagina.titolo.isEmpty())
+        Evidenzia(testo.indexOf(pagina.titolo), pagina.titolo.size());
+    Text1->ImpostaSelStart(0);
+}
+
+void frmHelp::Evidenzia(int inizio, int lunghezza)
+{
+    // Nothing to mark when the word is not on the page.
+    if (inizio < 0)
+        return;
+    Text1->ImpostaSelezione(inizio, lunghezza);
+    Text1->ImpostaSelColor(Rosso);
+    Text1->ImpostaSelBold(true);
+}
+
+void frmHelp::MostraErrore()
+{
+    Text1->ImpostaTesto(QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
+                                       "E' necessario reinstallare il programma."));
+    Text1->ImpostaSelStart(0);
+    lblTitolo->setText(QStringLiteral("Si è verificato un errore."));
+    Command2->setVisible(false);
+    mnustampa->setVisible(false);
+}
+
+void frmHelp::Text1_SelChange()
+{
+    Text1->ImpostaSelColor(Blu);
+}
+
+void frmHelp::Command1_Click()
+{
+    SuonaCue(QStringLiteral("press.wav"));
+    accept();
+}
+
+void frmHelp::Command2_Click()
+{
+    SuonaCue(QStringLiteral("press.wav"));
+    mnustampa_Click();
+}
+
+void frmHelp::mnuesci_Click()
+{
+    accept();
+}
+
+void frmHelp::mnustampa_Click()
+{
+    const QString titolo = windowTitle();
+    if (MostraMessaggio(this, Icona::Domanda, Pulsanti::SiNo, titolo,
+                        QStringLiteral("Vuoi stampare questa pagina?"))
+        != Risposta::Si)
+        return;
+    // The file is read before the printer starts, so that a failed read
+    // never sends half a sheet.
+    Pagina pagina;
+    if (!LeggiPagina(Globali::FileHelp, pagina)) {
+        MostraErroreStampa(this, titolo);
+        return;
+    }
+    std::unique_ptr<Stampante> s = CreaStampante();
+    if (!s || !s->Inizia()) {
+        MostraErroreStampa(this, titolo);
+        return;
+    }
+    s->ImpostaFont(QStringLiteral("Verdana"));
+    s->ImpostaCorsivo(false);
+    s->ImpostaDimensione(12);
+    s->ImpostaGrassetto(true);
+    s->ImpostaY(20);
+    s->ImpostaX(20);
+    s->Stampa(QStringLiteral("ZELORA"));
+    s->Stampa(QString());
+    StampaRiga(*s, pagina.titolo);
+    s->Stampa(QString());
+    s->ImpostaDimensione(10);
+    s->ImpostaGrassetto(false);
+    // Printed as stored: the substitute characters stay as they are.
+    for (const QString& riga : pagina.righe)
+        StampaRiga(*s, riga);
+    StampaPiePagina(*s);
+    if (!s->Fine())
+        MostraErroreStampa(this, titolo);
 }

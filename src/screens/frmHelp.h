@@ -1,9 +1,48 @@
 #pragma once
 // The help page of the loaded exercise, shown and printed.
 #include <QDialog>
+#include <QStringList>
+
+class CasellaTesto;
+class QAction;
+class QLabel;
+class QMenuBar;
+class QPushButton;
 
 class frmHelp : public QDialog {
     Q_OBJECT
 public:
     explicit frmHelp(QWidget* parent = nullptr);
+
+    // The page as read from a help file.
+    struct Pagina {
+        QString titolo;
+        QString chiavi[3];
+        QStringList righe; // one field per line, as stored
+    };
+    // Reads a help file; false when it is missing, unreadable, or has no
+    // page line after the title and the three key words.
+    static bool LeggiPagina(const QString& percorso, Pagina& pagina);
+    // The page lines as shown: CR LF after each but the last, which keeps only
+    // its CR, and the substitute characters turned into quotation marks.
+    static QString TestoVisibile(const QStringList& righe);
+
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void mnustampa_Click();
+    void mnuesci_Click();
+    void Text1_SelChange();
+
+    QLabel* lblTitolo = nullptr;
+    CasellaTesto* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QMenuBar* Menu = nullptr;
+    QAction* mnustampa = nullptr;
+    QAction* mnuesci = nullptr;
+
+private:
+    void Evidenzia(int inizio, int lunghezza);
+    void MostraErrore();
 };

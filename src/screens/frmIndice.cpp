@@ -1,9 +1,206 @@
 #include "screens/frmIndice.h"
 
+#include "content/Catalogo.h"
 #include "content/Globali.h"
+#include "platform/CasellaTesto.h"
+#include "platform/Immagini.h"
+#include "platform/Messaggi.h"
+#include "platform/Stampante.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+int tw(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+const QColor Blu(0, 0, 255);
+
+// Widths, in characters, of a title and of an instruction in a column.
+const int LarghezzaTitolo = 38;
+const int LarghezzaTesto = 40;
+// Left edges of the two columns and the line between them, in millimetres.
+const double ColonnaSinistra = 20;
+const double ColonnaDestra = 110;
+const double Separatore = 105;
+const double Rientro = 10;
+
+void StampaInColonna(Stampante& s, double x, QString testo, int larghezza)
+{
+    if (testo.size() <= larghezza) {
+        s.ImpostaX(x);
+        s.Stampa(testo);
+    } else {
+        StampaRigaLunga(s, x, testo, larghezza);
+    }
+}
+} // namespace
 
 frmIndice::frmIndice(QWidget* parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("frmIndice"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(224, 255, 224));
+    setPalette(pal);
+
+    Menu = new QMenuBar(this);
+    Menu->setObjectName(QStringLiteral("Menu"));
+    Menu->setNativeMenuBar(false);
+    mnustampa = Menu->addAction(QStringLiteral("STAMPA"));
+    mnustampa->setObjectName(QStringLiteral("mnustampa"));
+    mnuEsci = Menu->addAction(QStringLiteral("   ESCI"));
+    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
+    const int alto = Menu->sizeHint().height();
+    setFixedSize(tw(8400), tw(7200) + alto);
+    Menu->setGeometry(0, 0, width(), alto);
+
+    lblTitolo = new QLabel(this);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    lblTitolo->setGeometry(tw(240), alto + tw(120), tw(7920), tw(420));
+    QFont fTitolo(QStringLiteral("Arial"), 14);
+    fTitolo.setBold(true);
+    lblTitolo->setFont(fTitolo);
+    lblTitolo->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
+
+    Text1 = new CasellaTesto(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(tw(240), alto + tw(660), tw(7920), tw(5700));
+    QFont fTesto(QStringLiteral("Arial"));
+    fTesto.setPointSizeF(9.75);
+    Text1->ImpostaFontPredefinito(fTesto);
+    Text1->NascondiCursore();
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(tw(7320), alto + tw(6540), tw(840), tw(480));
+    Command1->setCursor(CursoreMano());
+
+    Command2 = new QPushButton(this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(tw(6360), alto + tw(6540), tw(840), tw(480));
+    Command2->setIcon(QIcon(ImmagineStampante()));
+    Command2->setIconSize(QSize(tw(480), tw(360)));
+    Command2->setCursor(CursoreMano());
+    Command2->setAutoDefault(false);
+
+    connect(Command1, &QPushButton::clicked, this, &frmIndice::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmIndice::Command2_Click);
+    connect(mnustampa, &QAction::triggered, this, &frmIndice::mnustampa_Click);
+    connect(mnuEsci, &QAction::triggered, this, &frmIndice::mnuEsci_Click);
+    connect(Text1, &CasellaTesto::selezioneCambiata, this, &frmIndice::Text1_SelChange);
+
+    Form_Load();
+}
+
+QString frmIndice::TestoVisibile()
+{
+    const QString aCapo = QStringLiteral("\r\n");
+    QString testo;
+    // Entries a failed read left out show as empty lines.
+    for (int n = 0; n <= Globali::UltimoEsercizio; ++n)
+        testo += aCapo + Globali::TitoloIndice.value(n) + aCapo + Globali::TestoIndice.value(n) + aCapo;
+    return testo;
+}
+
+void frmIndice::Form_Load()
+{
     setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
+    lblTitolo->setText(Globali::CategoriaCorrente + QStringLiteral(" : indice degli esercizi"));
+    Text1->ImpostaTesto(TestoVisibile());
+    const QString testo = Text1->Testo();
+    // Each selection turns blue through the selection colouring.
+    for (int n = 0; n <= Globali::UltimoEsercizio; ++n) {
+        const QString titolo = Globali::TitoloIndice.value(n);
+        if (titolo.isEmpty())
+            continue;
+        Text1->ImpostaSelezione(testo.indexOf(titolo), titolo.size());
+    }
+    Text1->ImpostaSelStart(0);
+}
+
+void frmIndice::Text1_SelChange()
+{
+    Text1->ImpostaSelColor(Blu);
+}
+
+void frmIndice::Command1_Click()
+{
+    SuonaCue(QStringLiteral("press.wav"));
+    accept();
+}
+
+void frmIndice::Command2_Click()
+{
+    SuonaCue(QStringLiteral("press.wav"));
+    mnustampa_Click();
+}
+
+void frmIndice::mnuEsci_Click()
+{
+    accept();
+}
+
+void frmIndice::FinisciPagina(Stampante& s)
+{
+    StampaPiePagina(s);
+    s.ImpostaDimensione(10);
+    s.Linea(Separatore, 20, Separatore, s.AltezzaStampabile() - 20);
+}
+
+void frmIndice::mnustampa_Click()
+{
+    const QString titolo = windowTitle();
+    if (MostraMessaggio(this, Icona::Domanda, Pulsanti::SiNo, titolo,
+                        QStringLiteral("Vuoi stampare questo indice di esercizi?"))
+        != Risposta::Si)
+        return;
+    std::unique_ptr<Stampante> s = CreaStampante();
+    if (!s || !s->Inizia()) {
+        MostraErroreStampa(this, titolo);
+        return;
+    }
+    double colonna = ColonnaSinistra;
+    s->ImpostaFont(QStringLiteral("Verdana"));
+    s->ImpostaCorsivo(false);
+    s->ImpostaDimensione(12);
+    s->ImpostaGrassetto(true);
+    s->ImpostaY(10);
+    s->ImpostaX(20);
+    s->Stampa(QStringLiteral("ZELORA / ") + Globali::CategoriaCorrente.toUpper()
+              + QStringLiteral(" : indice degli esercizi"));
+    s->ImpostaGrassetto(false);
+    s->Stampa(QString());
+    s->ImpostaDimensione(10);
+
+    // Eight exercises to a column, two columns to a sheet.
+    for (int n = 0; n <= Globali::UltimoEsercizio; ++n) {
+        if (n == 8 || n == 24) {
+            colonna = ColonnaDestra;
+            s->ImpostaY(20);
+        } else if (n == 16) {
+            FinisciPagina(*s);
+            s->NuovaPagina();
+            colonna = ColonnaSinistra;
+            s->ImpostaY(20);
+        }
+        s->ImpostaDimensione(10);
+        s->ImpostaGrassetto(true);
+        StampaInColonna(*s, colonna, Globali::TitoloIndice.value(n), LarghezzaTitolo);
+        s->ImpostaDimensione(8);
+        s->ImpostaGrassetto(false);
+        StampaInColonna(*s, colonna + Rientro, Globali::TestoIndice.value(n), LarghezzaTesto);
+        s->Stampa(QString());
+    }
+    FinisciPagina(*s);
+    if (!s->Fine()) {
+        MostraErroreStampa(this, titolo);
+        return;
+    }
+    accept();
 }
