@@ -17,13 +17,11 @@ private slots:
     void rigaSalvata_data();
     void rigaSalvata();
     void fillerRipescati();
-    void esempioTreEsercizi();
     void lettere_data();
     void lettere();
     void andataERitorno();
     void nomi_data();
     void nomi();
-    void percorsoSicuro();
     void scritturaAtomica_data();
     void scritturaAtomica();
     void tuttoONiente();
@@ -113,20 +111,6 @@ void TestScheda::fillerRipescati()
     // Exercise 1 (done, first pair) takes 163; exercise 0 (to do) takes 200.
     QCOMPARE(b, QByteArray("\xA3o\xC8x\r\n"));
     QCOMPARE(chiamate, 4);
-}
-
-void TestScheda::esempioTreEsercizi()
-{
-    const QByteArray b = RigaScheda({true, false, true},
-                                    {QStringLiteral("BUONO"), QString(), QStringLiteral("ECCELLENTE")}, 2);
-    QCOMPARE(b.size(), 8);
-    QCOMPARE(static_cast<unsigned char>(b.at(0)) % 2, 1);
-    QCOMPARE(b.at(1), 'l');
-    QCOMPARE(static_cast<unsigned char>(b.at(2)) % 2, 0);
-    QCOMPARE(b.at(3), 'x');
-    QCOMPARE(static_cast<unsigned char>(b.at(4)) % 2, 1);
-    QCOMPARE(b.at(5), 'o');
-    QCOMPARE(b.mid(6), QByteArray("\r\n"));
 }
 
 void TestScheda::lettere_data()
@@ -234,17 +218,6 @@ void TestScheda::nomi()
     QCOMPARE(percorso.isEmpty(), !valido);
     if (valido)
         QCOMPARE(QFileInfo(percorso).absolutePath(), c.Percorso() + QStringLiteral("/Schede personali/Nomi"));
-}
-
-void TestScheda::percorsoSicuro()
-{
-    CartellaProva c;
-    c.Scrivi(QStringLiteral("Schede personali/Nomi/anna.zlr01"), QStringLiteral("x"));
-    // An existing record is found whatever the case of its extension.
-    QCOMPARE(PercorsoSchedaSicuro(QStringLiteral("Nomi"), QStringLiteral("anna"), QStringLiteral("Zlr01")),
-             c.Percorso() + QStringLiteral("/Schede personali/Nomi/anna.zlr01"));
-    QCOMPARE(PercorsoSchedaSicuro(QStringLiteral("Nomi"), QStringLiteral("Bea"), QStringLiteral("Zlr01")),
-             c.Percorso() + QStringLiteral("/Schede personali/Nomi/Bea.Zlr01"));
 }
 
 void TestScheda::scritturaAtomica_data()

@@ -89,7 +89,7 @@ void TestSchedaPersonale::righe()
     QCOMPARE(s.Command2->y(), tw(altezza - 945));
     QCOMPARE(s.Command1->text(), QStringLiteral("OK"));
     QVERIFY(s.Command2->text().isEmpty());
-    for (int i = 0; i < frmSchedaPersonale::NumeroRighe; ++i) {
+    for (int i = 0; i < frmSchedaPersonale::RighePreparate; ++i) {
         const bool visibile = i < righe;
         QCOMPARE(s.LblEsercizio[i]->isVisible(), visibile);
         QCOMPARE(s.LblFatto[i]->isVisible(), visibile);

@@ -34,26 +34,10 @@ const QString ErroreScrittura = QStringLiteral(
     "Verificare che la cartella delle schede personali sia accessibile.");
 const QString ErroreLettura =
     QStringLiteral("Si è verificato un errore, non è possibile procedere nella lettura dei dati.");
-const QString NessunaScheda = QStringLiteral(
-    "\r\nNon ci sono schede personali già iniziate per questo tipo di esercizi.\r\n\r\n"
-    "Devi creare una nuova scheda personale.\r\n");
 const QString DomandaAnonimo = QStringLiteral(
     "Non hai scritto nessun nome. Non posso aprirti una scheda personale.\r\n"
     "Vuoi proseguire come \"Anonimo\"?");
-
-// The program-wide values as the main menu sets them for a category.
-void ScegliCategoria(int indice)
-{
-    Globali::CategoriaCorrente = QString::fromUtf8(DatiCategoria(indice).cartella);
-    Globali::EstensioneScheda = QStringLiteral("Zlr") + CodiceScheda(indice);
-    NumeroMassimoEsercizi(indice);
-    const int n = Globali::UltimoEsercizio + 1;
-    Globali::TitoloIndice = QVector<QString>(n);
-    for (int i = 0; i < n; ++i)
-        Globali::TitoloIndice[i] = QStringLiteral("Esercizio %1").arg(i + 1);
-    Globali::EsercizioFatto = QVector<bool>(n, false);
-    Globali::Giudizio = QVector<QString>(n);
-}
+const QByteArray Nuova = QByteArray(72, 'x') + "\r\n";
 
 // A record line of n exercises, all to do except the given letters.
 QByteArray Riga(int esercizi, const QMap<int, char>& lettere = {})
@@ -73,42 +57,35 @@ QMap<QString, QByteArray> Istantanea(const QString& cartella)
     QMap<QString, QByteArray> m;
     QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString p = it.next();
-        QFile f(p);
+        QFile f(it.next());
         f.open(QIODevice::ReadOnly);
-        m.insert(QDir(cartella).relativeFilePath(p), f.readAll());
+        m.insert(QDir(cartella).relativeFilePath(f.fileName()), f.readAll());
     }
     return m;
+}
+
+void Verifica(const Messaggio& m, Icona icona, const QString& titolo, const QString& testo)
+{
+    QCOMPARE(m.icona, icona);
+    QCOMPARE(m.titolo, titolo);
+    QCOMPARE(m.testo, testo);
 }
 
 // Stands in for the file dialog while it lives: keeps the record it was
 // shown and answers with the given path (nothing = Cancel).
 struct DialogoFinto {
     explicit DialogoFinto(std::optional<QString> risposta = std::nullopt)
-        : scelta(std::move(risposta))
     {
-        ImpostaDialogoFile([this](const RecordDialogo& r) {
+        ImpostaDialogoFile([this, risposta](const RecordDialogo& r) {
             ++mostrato;
             ricevuto = r;
-            return scelta;
+            return risposta;
         });
     }
     ~DialogoFinto() { ImpostaDialogoFile({}); }
-    std::optional<QString> scelta;
     RecordDialogo ricevuto;
     int mostrato = 0;
 };
-
-// Types the name into the name window and presses OK.
-GestoreModali::Gestore ScriviNome(const QString& nome)
-{
-    return [nome](QWidget* w) {
-        if (auto* f = qobject_cast<frmNome*>(w)) {
-            QTest::keyClicks(f->Text1, nome);
-            QTest::mouseClick(f->Command1, Qt::LeftButton);
-        }
-    };
-}
 
 // Takes away root's right to ignore file permissions while it lives, so that
 // a read-only folder is read-only for the test too. attivo is false when the
@@ -122,20 +99,24 @@ public:
             return;
         }
         m_testa.version = _LINUX_CAPABILITY_VERSION_3;
-        m_testa.pid = 0;
         if (syscall(SYS_capget, &m_testa, m_salvati) != 0)
             return;
         __user_cap_data_struct ridotti[2];
         memcpy(ridotti, m_salvati, sizeof ridotti);
-        ridotti[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH)
-                                  | (1u << CAP_FOWNER));
-        attivo = syscall(SYS_capset, &m_testa, ridotti) == 0;
-        m_ridotto = attivo;
+        ridotti[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        m_ridotto = attivo = syscall(SYS_capset, &m_testa, ridotti) == 0;
     }
     ~PermessiVeri()
     {
         if (m_ridotto)
             syscall(SYS_capset, &m_testa, m_salvati);
+    }
+    // Makes the folder read-only; false when writing in it still works.
+    bool SolaLettura(const QString& cartella)
+    {
+        QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile prova(cartella + QStringLiteral("/.prova"));
+        return attivo && !prova.open(QIODevice::WriteOnly);
     }
     bool attivo = false;
 
@@ -145,15 +126,52 @@ private:
     bool m_ridotto = false;
 };
 
-bool Scrivibile(const QString& cartella)
-{
-    QFile prova(cartella + QStringLiteral("/.prova"));
-    if (!prova.open(QIODevice::WriteOnly))
-        return false;
-    prova.close();
-    prova.remove();
-    return true;
-}
+// A throwaway application folder, the program-wide values of a category as
+// the main menu sets them, and the exercise window.
+struct Banco {
+    explicit Banco(int categoria = 1, bool cartelle = true)
+    {
+        if (cartelle)
+            c.CreaCartelleSchede();
+        Globali::CategoriaCorrente = QString::fromUtf8(DatiCategoria(categoria).cartella);
+        Globali::EstensioneScheda = QStringLiteral("Zlr") + CodiceScheda(categoria);
+        NumeroMassimoEsercizi(categoria);
+        const int n = Globali::UltimoEsercizio + 1;
+        for (int i = 0; i < n; ++i)
+            Globali::TitoloIndice << QStringLiteral("Esercizio %1").arg(i + 1);
+        Globali::EsercizioFatto = QVector<bool>(n, false);
+        Globali::Giudizio = QVector<QString>(n);
+        w = std::make_unique<frmEsercizi>();
+        w->setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
+    }
+    QString Cartella() const { return c.Percorso() + QStringLiteral("/Schede personali/") + Globali::CategoriaCorrente; }
+    void Scheda(const QString& file, const QByteArray& riga) const { c.ScriviByte(QStringLiteral("Schede personali/") + file, riga); }
+    QByteArray Scheda(const QString& file) const { return c.Leggi(QStringLiteral("Schede personali/") + file); }
+    // Creates a record, typing the name into the name window.
+    void Crea(const QString& nome) const
+    {
+        GestoreModali g([nome](QWidget* finestra) {
+            if (auto* f = qobject_cast<frmNome*>(finestra)) {
+                QTest::keyClicks(f->Text1, nome);
+                QTest::mouseClick(f->Command1, Qt::LeftButton);
+            }
+        });
+        w->mnuNew->trigger();
+    }
+    // Opens the record the dialog gives back (below the application folder).
+    void Apri(const QString& scelto) const
+    {
+        DialogoFinto d(c.Percorso() + QLatin1Char('/') + scelto);
+        GestoreModali g;
+        w->mnuOpen->trigger();
+    }
+    bool MenuAttivo() const { return w->mnuesercizi->menuAction()->isEnabled(); }
+
+    CartellaProva c;
+    MessaggiScriptati m;
+    SuoniRegistrati s;
+    std::unique_ptr<frmEsercizi> w;
+};
 } // namespace
 
 class TestSchedeFinestra : public QObject {
@@ -191,13 +209,12 @@ void TestSchedeFinestra::finestraNome_data()
     QTest::addColumn<bool>("premeOK");
     QTest::addColumn<Risposta>("risposta");
     QTest::addColumn<QString>("nome");
-    QTest::addColumn<bool>("domanda");
-    QTest::newRow("nome e cognome") << "Mario Rossi" << true << Risposta::Si << "Mario Rossi" << false;
-    QTest::newRow("spazi tenuti") << "  anna  " << true << Risposta::Si << "  anna  " << false;
-    QTest::newRow("vuoto e Sì") << "" << true << Risposta::Si << "Anonimo" << true;
-    QTest::newRow("vuoto e No") << "" << true << Risposta::No << "" << true;
-    QTest::newRow("vuoto e Annulla") << "" << true << Risposta::Annulla << "" << true;
-    QTest::newRow("chiusa senza OK") << "Bea" << false << Risposta::Si << "prima" << false;
+    QTest::newRow("nome e cognome") << "Mario Rossi" << true << Risposta::Si << "Mario Rossi";
+    QTest::newRow("spazi tenuti") << "  anna  " << true << Risposta::Si << "  anna  ";
+    QTest::newRow("vuoto e Sì") << "" << true << Risposta::Si << "Anonimo";
+    QTest::newRow("vuoto e No") << "" << true << Risposta::No << "";
+    QTest::newRow("vuoto e Annulla") << "" << true << Risposta::Annulla << "";
+    QTest::newRow("chiusa senza OK") << "Bea" << false << Risposta::Si << "prima";
 }
 
 void TestSchedeFinestra::finestraNome()
@@ -206,17 +223,12 @@ void TestSchedeFinestra::finestraNome()
     QFETCH(bool, premeOK);
     QFETCH(Risposta, risposta);
     QFETCH(QString, nome);
-    QFETCH(bool, domanda);
-    CartellaProva c;
-    MessaggiScriptati m;
-    SuoniRegistrati s;
-    ScegliCategoria(1);
+    Banco b;
     Globali::NomeAlunno = QStringLiteral("prima");
-    m.Rispondi(risposta);
+    b.m.Rispondi(risposta);
     frmNome finestra(nullptr);
     QCOMPARE(finestra.windowTitle(), QStringLiteral("Nomi"));
     QCOMPARE(finestra.Label1->text(), QStringLiteral("Nome e cognome:"));
-    QVERIFY(finestra.Text1->text().isEmpty());
     GestoreModali g([&](QWidget*) {
         QTest::keyClicks(finestra.Text1, scritto);
         if (premeOK)
@@ -224,13 +236,11 @@ void TestSchedeFinestra::finestraNome()
     });
     finestra.exec();
     QCOMPARE(Globali::NomeAlunno, nome);
-    QCOMPARE(s.suonati, premeOK ? QStringList{"press.wav"} : QStringList());
-    QCOMPARE(m.mostrati.size(), domanda ? 1 : 0);
-    if (domanda) {
-        QCOMPARE(m.mostrati[0].testo, DomandaAnonimo);
-        QCOMPARE(m.mostrati[0].titolo, QStringLiteral("Nomi"));
-        QCOMPARE(m.mostrati[0].icona, Icona::Domanda);
-        QCOMPARE(m.mostrati[0].pulsanti, Pulsanti::SiNoAnnulla);
+    QCOMPARE(b.s.suonati, premeOK ? QStringList{"press.wav"} : QStringList());
+    QCOMPARE(b.m.mostrati.size(), premeOK && scritto.isEmpty() ? 1 : 0);
+    if (!b.m.mostrati.isEmpty()) {
+        Verifica(b.m.mostrati[0], Icona::Domanda, QStringLiteral("Nomi"), DomandaAnonimo);
+        QCOMPARE(b.m.mostrati[0].pulsanti, Pulsanti::SiNoAnnulla);
     }
 }
 
@@ -249,32 +259,20 @@ void TestSchedeFinestra::nuovaScheda()
     QFETCH(QString, scritto);
     QFETCH(QString, nome);
     QFETCH(bool, cartelle);
-    CartellaProva c;
-    MessaggiScriptati m;
-    SuoniRegistrati s;
-    if (cartelle)
-        c.CreaCartelleSchede();
-    ScegliCategoria(1);
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
-    QVERIFY(!w->mnuesercizi->menuAction()->isEnabled());
-    GestoreModali g(ScriviNome(scritto));
-    w->mnuNew->trigger();
-    QCOMPARE(g.aperte, QStringList{"frmNome"});
+    Banco b(1, cartelle);
+    QVERIFY(!b.MenuAttivo());
+    b.Crea(scritto);
     QCOMPARE(Globali::NomeAlunno, nome);
-    for (int i = 0; i < NumeroCategorie; ++i) {
-        const QString file = QStringLiteral("Schede personali/%1/%2.ZLR%3")
-                                 .arg(QString::fromUtf8(DatiCategoria(i).cartella), nome, CodiceScheda(i));
-        QCOMPARE(c.Leggi(file), QByteArray(72, 'x') + "\r\n");
-    }
-    QCOMPARE(Istantanea(c.Percorso() + QStringLiteral("/Schede personali")).size(), 12);
-    QVERIFY(w->mnuesercizi->menuAction()->isEnabled());
+    const auto file = Istantanea(b.c.Percorso() + QStringLiteral("/Schede personali"));
+    QCOMPARE(file.size(), 12);
+    for (int i = 0; i < NumeroCategorie; ++i)
+        QCOMPARE(file.value(QStringLiteral("%1/%2.ZLR%3").arg(QString::fromUtf8(DatiCategoria(i).cartella), nome, CodiceScheda(i))), Nuova);
+    QVERIFY(b.MenuAttivo());
     for (int i = 0; i <= 31; ++i) {
-        QVERIFY(w->mnuesercizio[i]->isVisible());
-        QVERIFY(!w->mnuesercizio[i]->isChecked());
-        QCOMPARE(frmEsercizi::Caption(w->mnuesercizio[i]), QStringLiteral(" Esercizio %1").arg(i + 1));
+        QVERIFY(b.w->mnuesercizio[i]->isVisible() && !b.w->mnuesercizio[i]->isChecked());
+        QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[i]), QStringLiteral(" Esercizio %1").arg(i + 1));
     }
-    const QStringList attesi = scritto.isEmpty() ? QStringList{DomandaAnonimo} : QStringList();
-    QCOMPARE(m.Testi(), attesi);
+    QCOMPARE(b.m.Testi(), scritto.isEmpty() ? QStringList{DomandaAnonimo} : QStringList());
 }
 
 void TestSchedeFinestra::nomeGiaEsistente_data()
@@ -295,39 +293,27 @@ void TestSchedeFinestra::nomeGiaEsistente()
     QFETCH(Risposta, risposta);
     QFETCH(bool, domanda);
     QFETCH(bool, scritte);
-    CartellaProva c;
-    MessaggiScriptati m;
-    SuoniRegistrati s;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
-    const QByteArray vecchia = Riga(32, {{2, 'l'}});
-    c.ScriviByte(QStringLiteral("Schede personali/") + esistente, vecchia);
-    const auto prima = Istantanea(c.Percorso());
+    Banco b;
+    b.Scheda(esistente, Riga(32, {{2, 'l'}}));
+    const auto prima = Istantanea(b.c.Percorso());
     // Carla's record is open: a refused creation must leave it the open one.
     Globali::NomeAlunno = QStringLiteral("Carla");
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
-    m.Rispondi(risposta);
-    GestoreModali g(ScriviNome(QStringLiteral("Anna")));
-    w->mnuNew->trigger();
+    b.m.Rispondi(risposta);
+    b.Crea(QStringLiteral("Anna"));
+    QCOMPARE(b.m.mostrati.size(), domanda ? 1 : 0);
     if (domanda) {
-        QCOMPARE(m.mostrati.size(), 1);
-        QCOMPARE(m.mostrati[0].titolo, QStringLiteral("NOME GIA' ESISTENTE"));
-        QCOMPARE(m.mostrati[0].icona, Icona::Critico);
-        QCOMPARE(m.mostrati[0].pulsanti, Pulsanti::SiNo);
-        QCOMPARE(m.mostrati[0].testo,
+        Verifica(b.m.mostrati[0], Icona::Critico, QStringLiteral("NOME GIA' ESISTENTE"),
                  QStringLiteral("Attenzione, ci sono già delle schede salvate con questo nome. Se "
                                 "procedi cancelli tutti i dati contenuti in queste schede. Vuoi procedere?"));
-    } else {
-        QVERIFY(m.mostrati.isEmpty());
+        QCOMPARE(b.m.mostrati[0].pulsanti, Pulsanti::SiNo);
     }
+    QCOMPARE(Globali::NomeAlunno, scritte ? QStringLiteral("Anna") : QStringLiteral("Carla"));
+    QCOMPARE(b.MenuAttivo(), scritte);
     if (scritte) {
-        QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
-        QCOMPARE(c.Leggi(QStringLiteral("Schede personali/") + esistente), QByteArray(72, 'x') + "\r\n");
-        QCOMPARE(Istantanea(c.Percorso() + QStringLiteral("/Schede personali")).size(), 12);
+        QCOMPARE(b.Scheda(esistente), Nuova);
+        QCOMPARE(Istantanea(b.c.Percorso() + QStringLiteral("/Schede personali")).size(), 12);
     } else {
-        QCOMPARE(Globali::NomeAlunno, QStringLiteral("Carla"));
-        QCOMPARE(Istantanea(c.Percorso()), prima);
-        QVERIFY(!w->mnuesercizi->menuAction()->isEnabled());
+        QCOMPARE(Istantanea(b.c.Percorso()), prima);
     }
 }
 
@@ -345,92 +331,66 @@ void TestSchedeFinestra::nomiOstili_data()
 void TestSchedeFinestra::nomiOstili()
 {
     QFETCH(QString, nome);
-    CartellaProva c;
-    MessaggiScriptati m;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
+    Banco b;
     Globali::NomeAlunno = QStringLiteral("Carla");
-    const auto prima = Istantanea(c.Percorso());
-    const QStringList cartellePrima = QDir(c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
-    GestoreModali g(ScriviNome(nome));
-    w->mnuNew->trigger();
-    QCOMPARE(m.mostrati.size(), 1);
-    QCOMPARE(m.mostrati[0].icona, Icona::Critico);
-    QCOMPARE(m.mostrati[0].titolo, QStringLiteral("Nomi"));
-    QVERIFY(m.mostrati[0].testo.contains(QStringLiteral("nome")));
-    QVERIFY(m.mostrati[0].testo.contains(QStringLiteral("\r\n")));
-    QCOMPARE(Istantanea(c.Percorso()), prima);
-    QCOMPARE(QDir(c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), cartellePrima);
-    QVERIFY(!QFileInfo::exists(QFileInfo(c.Percorso() + QStringLiteral("/../x.ZLR00")).absoluteFilePath()));
+    const QString sopra = QFileInfo(b.c.Percorso()).absolutePath();
+    const auto prima = Istantanea(b.c.Percorso());
+    const QStringList cartelle = QDir(b.c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    b.Crea(nome);
+    QCOMPARE(b.m.mostrati.size(), 1);
+    QCOMPARE(b.m.mostrati[0].icona, Icona::Critico);
+    QCOMPARE(b.m.mostrati[0].titolo, QStringLiteral("Nomi"));
+    QVERIFY(b.m.mostrati[0].testo.contains(QStringLiteral("nome")));
+    QCOMPARE(Istantanea(b.c.Percorso()), prima);
+    QCOMPARE(QDir(b.c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), cartelle);
+    QVERIFY(QDir(sopra).entryList({QStringLiteral("x.ZLR*")}).isEmpty());
     QCOMPARE(Globali::NomeAlunno, QStringLiteral("Carla"));
-    QVERIFY(!w->mnuesercizi->menuAction()->isEnabled());
+    QVERIFY(!b.MenuAttivo());
 }
 
 void TestSchedeFinestra::secondoAlunno()
 {
-    CartellaProva c;
-    MessaggiScriptati m;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
-    c.ScriviByte(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"), Riga(32, {{0, 'l'}, {4, 'o'}}));
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
-    {
-        DialogoFinto d(c.Percorso() + QStringLiteral("/Schede personali/Nomi/Anna.ZLR01"));
-        GestoreModali g;
-        w->mnuOpen->trigger();
-    }
-    QVERIFY(w->mnuesercizio[4]->isChecked());
-    GestoreModali g(ScriviNome(QStringLiteral("Bruno")));
-    w->mnuNew->trigger();
+    Banco b;
+    b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), Riga(32, {{0, 'l'}, {4, 'o'}}));
+    b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
+    QVERIFY(b.w->mnuesercizio[4]->isChecked());
+    b.Crea(QStringLiteral("Bruno"));
     QCOMPARE(Globali::NomeAlunno, QStringLiteral("Bruno"));
-    for (int i = 0; i <= 31; ++i) {
-        QVERIFY(!w->mnuesercizio[i]->isChecked());
-        QVERIFY(!Globali::EsercizioFatto[i]);
-        QVERIFY(Globali::Giudizio[i].isEmpty());
-    }
-    QCOMPARE(frmEsercizi::Caption(w->mnuesercizio[4]), QStringLiteral(" Esercizio 5"));
+    QCOMPARE(Globali::EsercizioFatto, QVector<bool>(32, false));
+    QCOMPARE(Globali::Giudizio, QVector<QString>(32));
+    for (int i = 0; i <= 31; ++i)
+        QVERIFY(!b.w->mnuesercizio[i]->isChecked());
+    QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[4]), QStringLiteral(" Esercizio 5"));
 }
 
 void TestSchedeFinestra::creazioneFallita()
 {
-    CartellaProva c;
-    MessaggiScriptati m;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
-    const QString solaLettura = c.Percorso() + QStringLiteral("/Schede personali/Verbi 2");
-    const auto prima = Istantanea(c.Percorso());
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
+    Banco b;
+    const auto prima = Istantanea(b.c.Percorso());
     PermessiVeri permessi;
-    QFile::setPermissions(solaLettura, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!permessi.attivo || Scrivibile(solaLettura))
+    if (!permessi.SolaLettura(b.c.Percorso() + QStringLiteral("/Schede personali/Verbi 2")))
         QSKIP("i permessi delle cartelle non si possono far valere qui");
-    GestoreModali g(ScriviNome(QStringLiteral("Anna")));
-    w->mnuNew->trigger();
+    b.Crea(QStringLiteral("Anna"));
     // One folder could not take its record, so none of the twelve was written.
-    QCOMPARE(m.Testi(), QStringList{ErroreScrittura});
-    QCOMPARE(m.mostrati[0].icona, Icona::Critico);
-    QCOMPARE(Istantanea(c.Percorso()), prima);
+    QCOMPARE(b.m.mostrati.size(), 1);
+    Verifica(b.m.mostrati[0], Icona::Critico, QStringLiteral("Zelora: Nomi"), ErroreScrittura);
+    QCOMPARE(Istantanea(b.c.Percorso()), prima);
     QVERIFY(Globali::NomeAlunno.isEmpty());
-    QVERIFY(!w->mnuesercizi->menuAction()->isEnabled());
+    QVERIFY(!b.MenuAttivo());
 }
 
 void TestSchedeFinestra::apri_data()
 {
-    QTest::addColumn<QString>("file"); // as it is on disk
+    QTest::addColumn<QString>("file"); // in the Nomi record folder
     QTest::addColumn<QString>("scelto"); // as the dialog gives it back
     QTest::addColumn<QByteArray>("contenuto");
     QTest::addColumn<QString>("nome");
     const QString cartella = QStringLiteral("Schede personali/Nomi/");
-    QTest::newRow("o e q") << cartella + "Anna.ZLR01" << cartella + "Anna.ZLR01"
-                           << Riga(32, {{5, 'o'}, {6, 'q'}, {31, 'f'}}) << "Anna";
-    QTest::newRow("scheda nuova") << cartella + "Anna.ZLR01" << cartella + "Anna.ZLR01"
-                                  << (QByteArray(72, 'x') + "\r\n") << "Anna";
-    QTest::newRow("estensione minuscola") << cartella + "bea rossi.zlr01" << cartella + "bea rossi.zlr01"
-                                          << Riga(32, {{5, 'o'}}) << "bea rossi";
+    QTest::newRow("o e q") << "Anna.ZLR01" << cartella + "Anna.ZLR01" << Riga(32, {{5, 'o'}, {6, 'q'}, {31, 'f'}}) << "Anna";
+    QTest::newRow("scheda nuova") << "Anna.ZLR01" << cartella + "Anna.ZLR01" << Nuova << "Anna";
+    QTest::newRow("estensione minuscola") << "bea rossi.zlr01" << cartella + "bea rossi.zlr01" << Riga(32, {{5, 'o'}}) << "bea rossi";
     // The pupil browsed elsewhere: the record is read from the category's folder all the same.
-    QTest::newRow("scelta in un'altra cartella") << cartella + "Anna.ZLR01" << "altrove/Anna.ZLR01"
-                                                 << Riga(32, {{5, 'o'}}) << "Anna";
+    QTest::newRow("scelta in un'altra cartella") << "Anna.ZLR01" << "altrove/Anna.ZLR01" << Riga(32, {{5, 'o'}}) << "Anna";
 }
 
 void TestSchedeFinestra::apri()
@@ -439,97 +399,75 @@ void TestSchedeFinestra::apri()
     QFETCH(QString, scelto);
     QFETCH(QByteArray, contenuto);
     QFETCH(QString, nome);
-    CartellaProva c;
-    MessaggiScriptati m;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
-    c.ScriviByte(file, contenuto);
-    if (scelto != file)
-        c.ScriviByte(scelto, Riga(32));
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
-    DialogoFinto d(c.Percorso() + QLatin1Char('/') + scelto);
-    QString titoloScheda;
-    QString giudizio5;
+    Banco b;
+    b.Scheda(QStringLiteral("Nomi/") + file, contenuto);
+    b.c.ScriviByte(QStringLiteral("altrove/Anna.ZLR01"), Nuova);
+    DialogoFinto d(b.c.Percorso() + QLatin1Char('/') + scelto);
+    QString titoloScheda, giudizio5;
     GestoreModali g([&](QWidget* finestra) {
         if (auto* s = qobject_cast<frmSchedaPersonale*>(finestra)) {
             titoloScheda = s->Label1->text();
             giudizio5 = s->LblGiudizio[5]->text();
         }
     });
-    w->mnuOpen->trigger();
-    QCOMPARE(d.mostrato, 1);
+    b.w->mnuOpen->trigger();
     QCOMPARE(d.ricevuto.titolo, QStringLiteral("Clicca la scheda da aprire"));
     QCOMPARE(d.ricevuto.filtro, QStringLiteral("Esercizi di grammatica (*.Zlr01)") + QChar(0)
                                     + QStringLiteral("*.Zlr01") + QString(3, QChar(0)));
     QCOMPARE(d.ricevuto.estensionePredefinita, QStringLiteral("Zlr01"));
     QCOMPARE(d.ricevuto.cartellaIniziale, CartellaSchedeElenco(QStringLiteral("Nomi")));
-    QCOMPARE(d.ricevuto.proprietario, w.get());
+    QCOMPARE(d.ricevuto.proprietario, b.w.get());
     QCOMPARE(g.aperte, QStringList{"frmSchedaPersonale"});
-    QVERIFY(m.mostrati.isEmpty());
+    QVERIFY(b.m.mostrati.isEmpty());
     QCOMPARE(Globali::NomeAlunno, nome);
     QCOMPARE(titoloScheda, QStringLiteral("Scheda personale di ") + nome);
-    const bool cinqueFatto = contenuto.at(2 * (31 - 5) + 1) == 'o';
-    QCOMPARE(Globali::EsercizioFatto[5], cinqueFatto);
-    QCOMPARE(Globali::Giudizio[5], cinqueFatto ? QStringLiteral("BUONO") : QString());
-    QCOMPARE(giudizio5, cinqueFatto ? QStringLiteral("BUONO") : QStringLiteral(" "));
-    QCOMPARE(w->mnuesercizio[5]->isChecked(), cinqueFatto);
-    QCOMPARE(frmEsercizi::Caption(w->mnuesercizio[5]),
-             cinqueFatto ? QStringLiteral(" Esercizio 6 (BUONO)") : QStringLiteral(" Esercizio 6"));
-    QVERIFY(!Globali::EsercizioFatto[6]);
-    QVERIFY(!w->mnuesercizio[6]->isChecked());
-    QVERIFY(w->mnuesercizi->menuAction()->isEnabled());
+    const bool cinque = contenuto.at(2 * (31 - 5) + 1) == 'o';
+    QCOMPARE(Globali::EsercizioFatto[5], cinque);
+    QCOMPARE(Globali::Giudizio[5], cinque ? QStringLiteral("BUONO") : QString());
+    QCOMPARE(giudizio5, cinque ? QStringLiteral("BUONO") : QStringLiteral(" "));
+    QCOMPARE(b.w->mnuesercizio[5]->isChecked(), cinque);
+    QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[5]), cinque ? QStringLiteral(" Esercizio 6 (BUONO)") : QStringLiteral(" Esercizio 6"));
+    QVERIFY(!Globali::EsercizioFatto[6] && !b.w->mnuesercizio[6]->isChecked());
+    QVERIFY(b.MenuAttivo());
 }
 
 void TestSchedeFinestra::apriSenzaSchede()
 {
-    CartellaProva c;
-    MessaggiScriptati m;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
+    Banco b;
     // Records of other categories do not count.
-    c.ScriviByte(QStringLiteral("Schede personali/Nomi/Anna.ZLR02"), Riga(32));
-    c.ScriviByte(QStringLiteral("Schede personali/Articoli/Anna.ZLR00"), Riga(23));
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
+    b.Scheda(QStringLiteral("Nomi/Anna.ZLR02"), Riga(32));
+    b.Scheda(QStringLiteral("Articoli/Anna.ZLR00"), Riga(23));
     DialogoFinto d(QStringLiteral("/non/usato.ZLR01"));
-    w->mnuOpen->trigger();
+    b.w->mnuOpen->trigger();
     QCOMPARE(d.mostrato, 0);
-    QCOMPARE(m.Testi(), QStringList{NessunaScheda});
-    QCOMPARE(m.mostrati[0].titolo, QStringLiteral("Nomi"));
-    QCOMPARE(m.mostrati[0].icona, Icona::Informazione);
-    QVERIFY(!w->mnuesercizi->menuAction()->isEnabled());
+    QCOMPARE(b.m.mostrati.size(), 1);
+    Verifica(b.m.mostrati[0], Icona::Informazione, QStringLiteral("Nomi"),
+             QStringLiteral("\r\nNon ci sono schede personali già iniziate per questo tipo di esercizi.\r\n\r\n"
+                            "Devi creare una nuova scheda personale.\r\n"));
+    QVERIFY(!b.MenuAttivo());
 }
 
 void TestSchedeFinestra::apriAnnullato()
 {
-    CartellaProva c;
-    MessaggiScriptati m;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
-    c.ScriviByte(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"), Riga(32, {{5, 'o'}}));
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
-    GestoreModali g;
-    {
-        DialogoFinto d(c.Percorso() + QStringLiteral("/Schede personali/Nomi/Anna.ZLR01"));
-        w->mnuOpen->trigger();
-    }
+    Banco b;
+    b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), Riga(32, {{5, 'o'}}));
+    b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
     {
         DialogoFinto annulla;
-        w->mnuOpen->trigger();
+        b.w->mnuOpen->trigger();
         QCOMPARE(annulla.mostrato, 1);
     }
     QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
-    QVERIFY(Globali::EsercizioFatto[5]);
-    QVERIFY(w->mnuesercizio[5]->isChecked());
+    QVERIFY(Globali::EsercizioFatto[5] && b.w->mnuesercizio[5]->isChecked());
     // A later save goes to Anna's record, never to a file named only ".Zlr01".
     Globali::EsercizioFatto[7] = true;
     Globali::Giudizio[7] = QStringLiteral("DISCRETO");
-    w->SalvaScheda();
-    const QByteArray salvata = c.Leggi(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
+    b.w->SalvaScheda();
+    const QByteArray salvata = b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"));
     QCOMPARE(salvata.at(2 * (31 - 7) + 1), 'r');
     QCOMPARE(salvata.at(2 * (31 - 5) + 1), 'o');
-    QCOMPARE(QDir(c.Percorso() + QStringLiteral("/Schede personali/Nomi")).entryList(QDir::Files | QDir::Hidden),
-             QStringList{"Anna.ZLR01"});
-    QVERIFY(m.mostrati.isEmpty());
+    QCOMPARE(QDir(b.Cartella()).entryList(QDir::Files | QDir::Hidden), QStringList{"Anna.ZLR01"});
+    QVERIFY(b.m.mostrati.isEmpty());
 }
 
 void TestSchedeFinestra::apriErrori_data()
@@ -548,29 +486,18 @@ void TestSchedeFinestra::apriErrori()
     QFETCH(QString, file);
     QFETCH(QByteArray, contenuto);
     QFETCH(QString, scelto);
-    CartellaProva c;
-    MessaggiScriptati m;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
-    c.ScriviByte(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"), Riga(32, {{5, 'o'}}));
-    c.ScriviByte(QStringLiteral("Schede personali/Nomi/") + file, contenuto);
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
-    w->setWindowTitle(QStringLiteral("Zelora: Nomi"));
+    Banco b;
+    b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), Riga(32, {{5, 'o'}}));
+    b.Scheda(QStringLiteral("Nomi/") + file, contenuto);
+    b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
     GestoreModali g;
-    {
-        DialogoFinto d(c.Percorso() + QStringLiteral("/Schede personali/Nomi/Anna.ZLR01"));
-        w->mnuOpen->trigger();
-    }
-    const int sheets = g.aperte.size();
-    DialogoFinto d(c.Percorso() + QLatin1Char('/') + scelto);
-    w->mnuOpen->trigger();
-    QCOMPARE(m.Testi(), QStringList{ErroreLettura});
-    QCOMPARE(m.mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
-    QCOMPARE(m.mostrati[0].icona, Icona::Critico);
-    QCOMPARE(g.aperte.size(), sheets); // no record sheet
+    DialogoFinto d(b.c.Percorso() + QLatin1Char('/') + scelto);
+    b.w->mnuOpen->trigger();
+    QCOMPARE(b.m.mostrati.size(), 1);
+    Verifica(b.m.mostrati[0], Icona::Critico, QStringLiteral("Zelora: Nomi"), ErroreLettura);
+    QVERIFY(g.aperte.isEmpty()); // no record sheet
     // Anna's record stays the open one.
     QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
-    QVERIFY(Globali::EsercizioFatto[5]);
     QCOMPARE(Globali::Giudizio[5], QStringLiteral("BUONO"));
 }
 
@@ -580,11 +507,9 @@ void TestSchedeFinestra::salva_data()
     QTest::addColumn<QString>("file"); // existing record, or empty
     QTest::addColumn<int>("esercizio");
     QTest::addColumn<QString>("giudizio");
-    QTest::addColumn<int>("lunghezza");
-    QTest::newRow("Articoli n. 3 OTTIMO") << 0 << "Articoli/Anna.ZLR00" << 3 << "OTTIMO" << 46;
-    QTest::newRow("estensione minuscola tenuta") << 0 << "Articoli/Anna.zlr00" << 3 << "OTTIMO" << 46;
-    QTest::newRow("Nomi n. 4 BUONO") << 1 << "Nomi/Anna.ZLR01" << 4 << "BUONO" << 64;
-    QTest::newRow("Sintassi, cartella mancante") << 9 << "" << 9 << "INSUFF." << 20;
+    QTest::newRow("Articoli n. 3 OTTIMO") << 0 << "Anna.ZLR00" << 3 << "OTTIMO";
+    QTest::newRow("estensione minuscola tenuta") << 0 << "Anna.zlr00" << 3 << "OTTIMO";
+    QTest::newRow("Sintassi, cartella mancante") << 9 << "" << 9 << "INSUFF.";
 }
 
 void TestSchedeFinestra::salva()
@@ -593,81 +518,58 @@ void TestSchedeFinestra::salva()
     QFETCH(QString, file);
     QFETCH(int, esercizio);
     QFETCH(QString, giudizio);
-    QFETCH(int, lunghezza);
-    CartellaProva c;
-    MessaggiScriptati m;
-    ScegliCategoria(categoria);
+    Banco b(categoria, false);
     if (!file.isEmpty())
-        c.ScriviByte(QStringLiteral("Schede personali/") + file, QByteArray(72, 'x') + "\r\n");
-    const QString cartella = c.Percorso() + QStringLiteral("/Schede personali/") + Globali::CategoriaCorrente;
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
+        b.Scheda(Globali::CategoriaCorrente + QLatin1Char('/') + file, Nuova);
     Globali::NomeAlunno = QStringLiteral("Anna");
     Globali::EsercizioFatto[esercizio] = true;
     Globali::Giudizio[esercizio] = giudizio;
-    w->SalvaScheda();
-    QVERIFY(m.mostrati.isEmpty());
-    const QStringList presenti = QDir(cartella).entryList(QDir::Files | QDir::Hidden);
-    QCOMPARE(presenti.size(), 1);
-    if (!file.isEmpty())
-        QCOMPARE(Globali::CategoriaCorrente + QLatin1Char('/') + presenti[0], file);
-    const QByteArray b = c.Leggi(QStringLiteral("Schede personali/") + Globali::CategoriaCorrente
-                                 + QLatin1Char('/') + presenti[0]);
-    QCOMPARE(b.size(), lunghezza + 2);
-    QVERIFY(b.endsWith("\r\n"));
-    const int posizione = 2 * (Globali::UltimoEsercizio - esercizio) + 2;
-    QCOMPARE(b.at(posizione - 1), LetteraGiudizio(giudizio).toLatin1());
-    const int filler = static_cast<unsigned char>(b.at(posizione - 2));
-    QVERIFY(filler >= 161 && filler <= 255);
-    QCOMPARE(filler % 2, 1);
+    b.w->SalvaScheda();
+    QVERIFY(b.m.mostrati.isEmpty());
+    const QStringList presenti = QDir(b.Cartella()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(presenti, QStringList{file.isEmpty() ? QStringLiteral("Anna.Zlr09") : file});
+    const QByteArray riga = b.Scheda(Globali::CategoriaCorrente + QLatin1Char('/') + presenti[0]);
+    QCOMPARE(riga.size(), 2 * (Globali::UltimoEsercizio + 1) + 2);
+    const int posizione = 2 * (Globali::UltimoEsercizio - esercizio) + 2; // 40th for Articoli n. 3
+    QCOMPARE(riga.at(posizione - 1), LetteraGiudizio(giudizio).toLatin1());
+    const int filler = static_cast<unsigned char>(riga.at(posizione - 2));
+    QVERIFY(filler >= 161 && filler <= 255 && filler % 2 == 1);
 }
 
 void TestSchedeFinestra::salvaFallito_data()
 {
-    QTest::addColumn<QString>("guasto");
-    QTest::newRow("cartella in sola lettura") << "sola lettura";
-    QTest::newRow("al posto della cartella un file") << "file";
+    QTest::addColumn<bool>("solaLettura"); // otherwise the folder's name is taken by a file
+    QTest::newRow("cartella in sola lettura") << true;
+    QTest::newRow("al posto della cartella un file") << false;
 }
 
 void TestSchedeFinestra::salvaFallito()
 {
-    QFETCH(QString, guasto);
-    CartellaProva c;
-    MessaggiScriptati m;
-    c.CreaCartelleSchede();
-    ScegliCategoria(1);
-    const QString cartella = c.Percorso() + QStringLiteral("/Schede personali/Nomi");
+    QFETCH(bool, solaLettura);
+    Banco b;
     const QByteArray vecchia = Riga(32, {{5, 'o'}});
-    c.ScriviByte(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"), vecchia);
-    std::unique_ptr<frmEsercizi> w(new frmEsercizi);
-    w->setWindowTitle(QStringLiteral("Zelora: Nomi"));
-    {
-        DialogoFinto d(cartella + QStringLiteral("/Anna.ZLR01"));
-        GestoreModali g;
-        w->mnuOpen->trigger();
-    }
+    b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), vecchia);
+    b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
     PermessiVeri permessi;
-    if (guasto == QLatin1String("sola lettura")) {
-        QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (!permessi.attivo || Scrivibile(cartella))
-            QSKIP("i permessi delle cartelle non si possono far valere qui");
-    } else {
-        QDir(cartella).removeRecursively();
-        c.ScriviByte(QStringLiteral("Schede personali/Nomi"), "non una cartella");
+    if (!solaLettura) {
+        QDir(b.Cartella()).removeRecursively();
+        b.Scheda(QStringLiteral("Nomi"), "non una cartella");
+    } else if (!permessi.SolaLettura(b.Cartella())) {
+        QSKIP("i permessi delle cartelle non si possono far valere qui");
     }
     Globali::EsercizioFatto[9] = true;
     Globali::Giudizio[9] = QStringLiteral("ECCELLENTE");
     const QVector<bool> fatto = Globali::EsercizioFatto;
     const QVector<QString> giudizi = Globali::Giudizio;
-    w->SalvaScheda();
-    QCOMPARE(m.Testi(), QStringList{ErroreScrittura});
-    QCOMPARE(m.mostrati[0].icona, Icona::Critico);
-    QCOMPARE(m.mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
+    b.w->SalvaScheda();
+    QCOMPARE(b.m.mostrati.size(), 1);
+    Verifica(b.m.mostrati[0], Icona::Critico, QStringLiteral("Zelora: Nomi"), ErroreScrittura);
     QCOMPARE(Globali::EsercizioFatto, fatto);
     QCOMPARE(Globali::Giudizio, giudizi);
     QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
-    if (guasto == QLatin1String("sola lettura")) {
-        QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Nomi/Anna.ZLR01")), vecchia);
-        QCOMPARE(QDir(cartella).entryList(QDir::Files | QDir::Hidden), QStringList{"Anna.ZLR01"});
+    if (solaLettura) {
+        QCOMPARE(b.Scheda(QStringLiteral("Nomi/Anna.ZLR01")), vecchia);
+        QCOMPARE(QDir(b.Cartella()).entryList(QDir::Files | QDir::Hidden), QStringList{"Anna.ZLR01"});
     }
 }
 
@@ -676,8 +578,7 @@ void TestSchedeFinestra::openSaveRecord()
     CartellaProva c;
     DialogoFinto d;
     OpenSave o;
-    QVERIFY(o.FileName().isEmpty());
-    QVERIFY(o.FileTitle().isEmpty());
+    QVERIFY(o.FileName().isEmpty() && o.FileTitle().isEmpty());
     QCOMPARE(o.FilterIndex(), 0);
     o.Filter(QStringLiteral("Esercizi di grammatica (*.Zlr00)|*.Zlr00|"));
     o.DialogTitle(QStringLiteral("Titolo"));
@@ -692,7 +593,6 @@ void TestSchedeFinestra::openSaveRecord()
     QCOMPARE(r.filtro, QStringLiteral("Esercizi di grammatica (*.Zlr00)") + QChar(0) + QStringLiteral("*.Zlr00")
                            + QChar(0) + QChar(0) + QChar(0));
     QCOMPARE(r.cartellaIniziale, c.Percorso()); // InitDir left empty
-    QCOMPARE(r.bufferFile.size(), 255);
     QCOMPARE(r.bufferFile, QStringLiteral("Anna.ZLR00") + QString(245, QChar(0)));
     QCOMPARE(r.bufferTitolo, QString(255, QChar(0)));
     QCOMPARE(r.indiceFiltro, 1);
@@ -707,17 +607,16 @@ void TestSchedeFinestra::openSaveRecord()
 
 void TestSchedeFinestra::openSaveEsito_data()
 {
-    QTest::addColumn<QString>("prima"); // first choice
-    QTest::addColumn<QString>("poi"); // second choice; "-" is Cancel
+    QTest::addColumn<QString>("prima"); // first choice; "-" is Cancel
+    QTest::addColumn<QString>("poi"); // second choice
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("fileTitle");
+    const QString lungo254 = "/" + QString(243, 'p') + "/Bea.ZLR01";
     QTest::newRow("scelta") << "-" << "/a/b/Anna.ZLR01" << "/a/b/Anna.ZLR01" << "Anna.ZLR01";
     QTest::newRow("annullato dopo una scelta") << "/a/Anna.ZLR01" << "-" << "" << "Anna.ZLR01";
     QTest::newRow("annullato subito") << "-" << "-" << "" << "";
-    QTest::newRow("percorso di 254 caratteri") << "-" << "/" + QString(243, 'p') + "/Bea.ZLR01"
-                                                << "/" + QString(243, 'p') + "/Bea.ZLR01" << "Bea.ZLR01";
-    QTest::newRow("percorso di 255 caratteri: come Annulla") << "/a/Anna.ZLR01" << "/" + QString(244, 'p') + "/Bea.ZLR01"
-                                                              << "" << "Anna.ZLR01";
+    QTest::newRow("percorso di 254 caratteri") << "-" << lungo254 << lungo254 << "Bea.ZLR01";
+    QTest::newRow("percorso di 255 caratteri: come Annulla") << "/a/Anna.ZLR01" << "/p" + lungo254 << "" << "Anna.ZLR01";
 }
 
 void TestSchedeFinestra::openSaveEsito()
@@ -727,15 +626,10 @@ void TestSchedeFinestra::openSaveEsito()
     QFETCH(QString, fileName);
     QFETCH(QString, fileTitle);
     CartellaProva c;
-    auto scelta = [](const QString& s) { return s == QLatin1String("-") ? std::optional<QString>() : s; };
     OpenSave o;
     o.FileName(QStringLiteral("proposto"));
-    {
-        DialogoFinto d(scelta(prima));
-        o.ShowOpen();
-    }
-    {
-        DialogoFinto d(scelta(poi));
+    for (const QString& scelta : {prima, poi}) {
+        DialogoFinto d(scelta == QLatin1String("-") ? std::optional<QString>() : scelta);
         o.ShowOpen();
     }
     QCOMPARE(o.FileName(), fileName);
@@ -746,26 +640,21 @@ void TestSchedeFinestra::dialogoVero()
 {
     CartellaProva c;
     MessaggiScriptati m;
-    c.ScriviByte(QStringLiteral("Schede personali/Verbi 1/Anna.ZLR04"), Riga(32));
-    c.ScriviByte(QStringLiteral("Schede personali/Verbi 1/bea.zlr04"), Riga(32));
-    c.ScriviByte(QStringLiteral("Schede personali/Verbi 1/Carlo.ZLR05"), Riga(32));
+    for (const char* f : {"Anna.ZLR04", "bea.zlr04", "Carlo.ZLR05"})
+        c.ScriviByte(QStringLiteral("Schede personali/Verbi 1/") + QLatin1String(f), Riga(32));
     QStringList elencati;
-    QString titoloDialogo;
     bool rifiutato = false;
     GestoreModali g([&](QWidget* w) {
         auto* dialogo = qobject_cast<QFileDialog*>(w);
-        if (!dialogo)
-            return;
-        titoloDialogo = dialogo->windowTitle();
-        auto* vista = dialogo->findChild<QListView*>(QStringLiteral("listView"));
-        auto* modello = dialogo->findChild<QFileSystemModel*>();
+        auto* vista = dialogo ? dialogo->findChild<QListView*>(QStringLiteral("listView")) : nullptr;
+        auto* modello = dialogo ? dialogo->findChild<QFileSystemModel*>() : nullptr;
         if (!vista || !modello)
             return;
         const QModelIndex radice = modello->index(dialogo->directory().absolutePath());
         AttendiFinche([&] { return modello->rowCount(radice) >= 3; });
         for (int i = 0; i < modello->rowCount(radice); ++i) {
             const QModelIndex x = modello->index(i, 0, radice);
-            if (!modello->isDir(x) && (modello->flags(x) & Qt::ItemIsEnabled) && !vista->isRowHidden(i))
+            if ((modello->flags(x) & Qt::ItemIsEnabled) && !vista->isRowHidden(i))
                 elencati << modello->fileName(x);
         }
         elencati.sort();
@@ -784,8 +673,7 @@ void TestSchedeFinestra::dialogoVero()
     o.Filter(QStringLiteral("Esercizi di grammatica (*.Zlr04)|*.Zlr04|"));
     o.DefaultExt(QStringLiteral("Zlr04"));
     o.ShowOpen();
-    QCOMPARE(g.aperte.size(), 1);
-    QCOMPARE(titoloDialogo, QStringLiteral("Clicca la scheda da aprire"));
+    QCOMPARE(g.aperte, QStringList{"QFileDialog"});
     QCOMPARE(elencati, (QStringList{"Anna.ZLR04", "bea.zlr04"}));
     QVERIFY(rifiutato);
     QVERIFY(m.mostrati[0].testo.contains(QStringLiteral("Zeno.ZLR04")));

@@ -79,7 +79,7 @@ void frmSchedaPersonale::CreaControlli()
     ColoriEtichetta(Label1, Blu);
     Label1->setGeometry(tw(2655), tw(15), tw(2340), tw(285));
 
-    for (int i = 0; i < NumeroRighe; ++i) {
+    for (int i = 0; i < RighePreparate; ++i) {
         const int top = 300 + 240 * i;
         QLabel* img = new QLabel(this);
         img->setObjectName(QStringLiteral("ImgRiga%1").arg(i));
@@ -165,7 +165,7 @@ void frmSchedaPersonale::Form_Load()
     Command1->move(Command1->x(), tw(m_altezza - 945));
     Command2->move(Command2->x(), tw(m_altezza - 945));
 
-    for (int i = 0; i <= n && i < NumeroRighe; ++i) {
+    for (int i = 0; i <= n && i < RighePreparate; ++i) {
         LblEsercizio[i]->setText(Globali::TitoloIndice.value(i) + QStringLiteral(" "));
         if (Globali::EsercizioFatto.value(i)) {
             const QString giudizio = Globali::Giudizio.value(i);

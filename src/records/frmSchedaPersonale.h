@@ -12,9 +12,9 @@ class QPushButton;
 class frmSchedaPersonale : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int NumeroRighe = 32;
+    static constexpr int RighePreparate = 32;
 
-    explicit frmSchedaPersonale(QWidget* parent);
+    explicit frmSchedaPersonale(QWidget* parent = nullptr);
 
     void Command1_Click(); // OK
     void Command2_Click(); // print
@@ -25,10 +25,10 @@ public:
     static QColor BackColor(const QLabel* etichetta);
 
     QLabel* Label1 = nullptr; // title
-    std::array<QLabel*, NumeroRighe> ImgRiga{};
-    std::array<QLabel*, NumeroRighe> LblEsercizio{};
-    std::array<QLabel*, NumeroRighe> LblFatto{};
-    std::array<QLabel*, NumeroRighe> LblGiudizio{};
+    std::array<QLabel*, RighePreparate> ImgRiga{};
+    std::array<QLabel*, RighePreparate> LblEsercizio{};
+    std::array<QLabel*, RighePreparate> LblFatto{};
+    std::array<QLabel*, RighePreparate> LblGiudizio{};
     QLabel* imgSpunta = nullptr;
     QLabel* ImgScrivi = nullptr;
     QPushButton* Command1 = nullptr;
