@@ -1,8 +1,177 @@
 // Creating, opening and saving the pupil's record.
 #include "exercise/frmEsercizi.h"
 
-void frmEsercizi::mnuNew_Click() {}
+#include "content/Catalogo.h"
+#include "content/Globali.h"
+#include "content/LettoreCampi.h"
+#include "content/Percorsi.h"
+#include "platform/Messaggi.h"
+#include "platform/OpenSave.h"
+#include "records/Scheda.h"
+#include "records/frmNome.h"
+#include "records/frmSchedaPersonale.h"
 
-void frmEsercizi::mnuOpen_Click() {}
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
 
-void frmEsercizi::SalvaScheda() {}
+namespace {
+const QString TestoErroreLettura =
+    QStringLiteral("Si è verificato un errore, non è possibile procedere nella lettura dei dati.");
+const QString TestoErroreScrittura =
+    QStringLiteral("Si è verificato un errore, non è possibile salvare i dati.\r\n"
+                   "Verificare che la cartella delle schede personali sia accessibile.");
+
+// The twelve new records of a name, in code order; empty when a path cannot be built.
+QList<QPair<QString, QByteArray>> SchedeNuove(const QString& nome)
+{
+    QList<QPair<QString, QByteArray>> file;
+    for (int i = 0; i < NumeroCategorie; ++i) {
+        const QString cartella = QString::fromUtf8(DatiCategoria(i).cartella);
+        CreaCartella(CartellaSchede(cartella));
+        const QString percorso =
+            PercorsoSchedaSicuro(cartella, nome, QStringLiteral("ZLR") + CodiceScheda(i));
+        if (percorso.isEmpty())
+            return {};
+        file << qMakePair(percorso, RigaSchedaNuova());
+    }
+    return file;
+}
+
+// Makes the record arrays cover every exercise of the category.
+void DimensionaSchede()
+{
+    const int n = Globali::UltimoEsercizio + 1;
+    if (Globali::EsercizioFatto.size() < n)
+        Globali::EsercizioFatto.resize(n);
+    if (Globali::Giudizio.size() < n)
+        Globali::Giudizio.resize(n);
+}
+} // namespace
+
+void frmEsercizi::mnuNew_Click()
+{
+    Ripulisci_Schermo();
+    Label4->clear();
+    // Whatever stops the creation, the record that was open stays the open one,
+    // so that a later save never writes its marks under another name.
+    const QString precedente = Globali::NomeAlunno;
+    {
+        frmNome nome(this);
+        nome.exec();
+    }
+    const QString nome = Globali::NomeAlunno;
+    if (nome.isEmpty()) {
+        Globali::NomeAlunno = precedente;
+        return;
+    }
+    const QString motivo = MotivoNomeNonValido(nome);
+    if (!motivo.isEmpty()) {
+        Globali::NomeAlunno = precedente;
+        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, Globali::CategoriaCorrente, motivo);
+        return;
+    }
+    if (FileExist(CartellaApplicazione() + QStringLiteral("/Schede personali/Articoli/") + nome
+                  + QStringLiteral(".") + QStringLiteral("ZLR00"))) {
+        const ::Risposta r = MostraMessaggio(
+            this, Icona::Critico, Pulsanti::SiNo, QStringLiteral("NOME GIA' ESISTENTE"),
+            QStringLiteral("Attenzione, ci sono già delle schede salvate con questo nome. Se procedi "
+                           "cancelli tutti i dati contenuti in queste schede. Vuoi procedere?"));
+        if (r != ::Risposta::Si) {
+            Globali::NomeAlunno = precedente;
+            return;
+        }
+    }
+
+    for (int i = 0; i < NumeroRighe; ++i) {
+        Frase[i].clear();
+        Risposta[i].clear();
+        Chiave[i].clear();
+        Selezione[i].clear();
+    }
+    RigheCompletate = 0;
+    EsercizioCorrente = 0;
+    NumeroErrori = 0;
+    PassoRisposta = 0;
+    TipoEsercizio = 0;
+    RigaCorrente = 0;
+    RispostaParziale.clear();
+
+    // All twelve or none: a pupil never ends up with part of a set of records.
+    const QList<QPair<QString, QByteArray>> file = SchedeNuove(nome);
+    if (file.isEmpty() || !ScriviFileAtomici(file)) {
+        Globali::NomeAlunno = precedente;
+        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
+        return;
+    }
+
+    DimensionaSchede();
+    for (int i = 0; i <= Globali::UltimoEsercizio; ++i) {
+        Globali::EsercizioFatto[i] = false;
+        Globali::Giudizio[i].clear();
+    }
+    RipristinaMenuEsercizi();
+}
+
+void frmEsercizi::mnuOpen_Click()
+{
+    const QString cartella = CartellaSchedeElenco(Globali::CategoriaCorrente);
+    if (ElencaFile(cartella, QStringLiteral("*.") + Globali::EstensioneScheda).isEmpty()) {
+        MostraMessaggio(this, Icona::Informazione, Pulsanti::OK, Globali::CategoriaCorrente,
+                        QStringLiteral("\r\nNon ci sono schede personali già iniziate per questo "
+                                       "tipo di esercizi.\r\n\r\nDevi creare una nuova scheda "
+                                       "personale.\r\n"));
+        return;
+    }
+    Ripulisci_Schermo();
+
+    OpenSave dialogo;
+    dialogo.InitDir(cartella);
+    dialogo.DialogTitle(QStringLiteral("Clicca la scheda da aprire"));
+    dialogo.Filter(QStringLiteral("Esercizi di grammatica (*.") + Globali::EstensioneScheda
+                   + QStringLiteral(")|*.") + Globali::EstensioneScheda + QStringLiteral("|"));
+    dialogo.hOwner(this);
+    dialogo.DefaultExt(Globali::EstensioneScheda);
+    dialogo.ShowOpen();
+
+    // A cancelled dialog keeps the record that was open.
+    const QString titolo = dialogo.FileTitle();
+    if (titolo.isEmpty())
+        return;
+
+    // Read everything before touching the open record: a failure keeps it whole.
+    auto errore = [this] {
+        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreLettura);
+    };
+    if (titolo.size() < 6) {
+        errore();
+        return;
+    }
+    const QString nome = titolo.left(titolo.size() - 6);
+    const QString percorso =
+        PercorsoSchedaSicuro(Globali::CategoriaCorrente, nome, Globali::EstensioneScheda);
+    LettoreCampi lettore;
+    QString riga;
+    if (percorso.isEmpty() || !lettore.Apri(percorso) || !lettore.LeggiTesto(riga)) {
+        errore();
+        return;
+    }
+
+    Globali::NomeAlunno = nome;
+    LeggiRigaScheda(riga, Globali::UltimoEsercizio, Globali::EsercizioFatto, Globali::Giudizio);
+    RipristinaMenuEsercizi();
+    frmSchedaPersonale scheda(this);
+    scheda.exec();
+}
+
+void frmEsercizi::SalvaScheda()
+{
+    const QString categoria = Globali::CategoriaCorrente;
+    CreaCartella(CartellaSchede(categoria));
+    const QString percorso =
+        PercorsoSchedaSicuro(categoria, Globali::NomeAlunno, Globali::EstensioneScheda);
+    const QByteArray riga =
+        RigaScheda(Globali::EsercizioFatto, Globali::Giudizio, Globali::UltimoEsercizio);
+    if (percorso.isEmpty() || !ScriviFileAtomico(percorso, riga))
+        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The personal record file without any window: the line a save writes, the
+// letters an open reads back, which names can become a record file, and the
+// atomic replacement of record files.
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QVector>
+#include <functional>
+
+// Length of the line of a newly created record, whatever the category.
+constexpr int LunghezzaSchedaNuova = 72;
+
+// Draws one filler value; any source giving both parities over 161..255 serves.
+using SorgenteCasuale = std::function<int()>;
+int FillerCasuale(); // the program's own source
+
+// The content of a new record: 72 "x" and CR LF.
+QByteArray RigaSchedaNuova();
+
+// The line a save writes for exercises 0..ultimo, highest exercise first:
+// per exercise a filler (odd when done, even when not) and the grade letter.
+// Ends with CR LF. Missing array entries count as not done.
+QByteArray RigaScheda(const QVector<bool>& fatto, const QVector<QString>& giudizio, int ultimo,
+                      const SorgenteCasuale& casuale = FillerCasuale);
+
+// Reads the letters of a record line into the arrays (resized to ultimo + 1).
+// Only the letters count; a letter that is no grade, or past the end of the
+// line, leaves the exercise to do.
+void LeggiRigaScheda(const QString& riga, int ultimo, QVector<bool>& fatto,
+                     QVector<QString>& giudizio);
+
+// Why a name cannot be used for a record file (an Italian message for the
+// pupil), or an empty string when it can. The name must stay one file name
+// inside the record folder: no separators, no characters file systems refuse,
+// not only dots, not too long.
+QString MotivoNomeNonValido(const QString& nome);
+
+// The record file of a name in a category's record folder, with the real
+// spelling of whatever already exists. Empty when the name cannot be used.
+QString PercorsoSchedaSicuro(const QString& categoria, const QString& nome,
+                             const QString& estensione);
+
+// Replaces files so that each is either its old or its new content, never a
+// piece: every content goes to a temporary file in the target's own folder
+// first, and only when all of them are written are they renamed over the
+// targets. False when any could not be written; a failure before the renames
+// leaves every target as it was.
+bool ScriviFileAtomici(const QList<QPair<QString, QByteArray>>& file);
+bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto);

@@ -1,0 +1,22 @@
+#pragma once
+// The small window that asks for the pupil's name before a new record is
+// created. Its only product is NomeAlunno: the name as typed, "Anonimo", or
+// empty when the pupil chose not to go on. Closed without OK, it leaves
+// NomeAlunno as it was.
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class frmNome : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmNome(QWidget* parent = nullptr);
+
+    void Command1_Click();
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+};

@@ -1,0 +1,180 @@
+// The typical run, from the exercise window asking for a record to the
+// graded exercise saved in the record, then a fresh program opening that
+// record again. Answers are stood in for by closing each item as right.
+#include "Supporto.h"
+
+#include "app/frmMenu.h"
+#include "content/Globali.h"
+#include "content/Percorsi.h"
+#include "exercise/frmEsercizi.h"
+#include "platform/OpenSave.h"
+#include "records/frmNome.h"
+#include "records/frmSchedaPersonale.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+// Index, written index and the fifth exercise of "Nomi", made for the test.
+void PreparaNomi(const CartellaProva& c)
+{
+    QString indice, scritto;
+    for (int i = 0; i < 32; ++i) {
+        indice += QStringLiteral("%1,\"Titolo %1\",\"Istruzioni %1\"\r\n").arg(i + 1);
+        scritto += QStringLiteral("%1,\"Scritto %1\",\"Consegna %1\"\r\n").arg(i + 1);
+    }
+    c.Scrivi(QStringLiteral("Indice/Nomi.txt"), indice);
+    c.Scrivi(QStringLiteral("IndiceScritto/Nomi.txt"), scritto);
+    QString esercizio = QStringLiteral("1\r\n3\r\n\"nome\"\r\n\"articolo\"\r\n\"verbo\"\r\n");
+    for (int i = 0; i < 14; ++i)
+        esercizio += QStringLiteral("\"Il cane %1 abbaia.\",\"nome\",\"cane\"\r\n").arg(i + 1);
+    c.Scrivi(QStringLiteral("Esercizi/Nomi/ESERCIZIO 04.txt"), esercizio);
+    c.CreaCartelleSchede();
+}
+
+struct SchedaVista {
+    QString titolo;
+    QString giudizio4;
+    QString fatto4;
+    QString fatto5;
+};
+
+GestoreModali::Gestore Gestisci(const QString& nome, SchedaVista& vista)
+{
+    return [nome, &vista](QWidget* w) {
+        if (auto* f = qobject_cast<frmNome*>(w)) {
+            QTest::keyClicks(f->Text1, nome);
+            QTest::mouseClick(f->Command1, Qt::LeftButton);
+        } else if (auto* s = qobject_cast<frmSchedaPersonale*>(w)) {
+            vista = {s->Label1->text(), s->LblGiudizio[4]->text(), s->LblFatto[4]->text(),
+                     s->LblFatto[5]->text()};
+            QTest::mouseClick(s->Command1, Qt::LeftButton);
+        }
+    };
+}
+} // namespace
+
+class TestPercorsoTipico : public QObject {
+    Q_OBJECT
+private slots:
+    void percorso_data();
+    void percorso();
+};
+
+void TestPercorsoTipico::percorso_data()
+{
+    QTest::addColumn<int>("errori");
+    QTest::addColumn<QString>("giudizio");
+    QTest::addColumn<QStringList>("suoni");
+    // The last cue is the record sheet's OK.
+    QTest::newRow("due errori: BUONO") << 2 << "BUONO"
+                                       << QStringList{"wrong.wav", "wrong.wav", "right.wav", "press.wav"};
+    QTest::newRow("nessun errore: ECCELLENTE") << 0 << "ECCELLENTE"
+                                               << QStringList{"right.wav", "win.wav", "press.wav"};
+    QTest::newRow("cinque errori: INSUFF.") << 5 << "INSUFF."
+                                            << (QStringList(5, "wrong.wav") << "right.wav" << "press.wav");
+}
+
+void TestPercorsoTipico::percorso()
+{
+    QFETCH(int, errori);
+    QFETCH(QString, giudizio);
+    QFETCH(QStringList, suoni);
+    CartellaProva c;
+    MessaggiScriptati m;
+    SuoniRegistrati s;
+    PreparaNomi(c);
+    SchedaVista vista;
+
+    auto menu = std::make_unique<frmMenu>();
+    menu->Label_Click(1);
+    frmEsercizi* w = menu->Esercizi();
+    QVERIFY(w && w->isVisible());
+
+    // Step 2: a new record.
+    {
+        GestoreModali g(Gestisci(QStringLiteral("Luca Bianchi"), vista));
+        w->mnuNew->trigger();
+        QCOMPARE(g.aperte, QStringList{"frmNome"});
+    }
+    for (int i = 0; i < 12; ++i) {
+        const QString nome = QStringLiteral("Luca Bianchi.ZLR") + QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY2(FileExist(c.Percorso() + QStringLiteral("/Schede personali/")
+                           + menu->CartellaCategoria[i] + QLatin1Char('/') + nome),
+                 qPrintable(nome));
+    }
+
+    // Step 3: 32 exercises with a pencil; the fifth is loaded.
+    QVERIFY(w->mnuesercizi->menuAction()->isEnabled());
+    for (int i = 0; i < 32; ++i)
+        QVERIFY(w->mnuesercizio[i]->isVisible() && !w->mnuesercizio[i]->isChecked());
+    QVERIFY(!w->mnuesercizio[32]->isVisible());
+    w->mnuesercizio[4]->trigger();
+    QCOMPARE(int(w->EsercizioCorrente), 4);
+    for (int i = 0; i < 14; ++i) {
+        QVERIFY(w->lblrisposta[i]->isVisible());
+        QCOMPARE(w->lblrisposta[i]->BackColor(), frmEsercizi::Grigio);
+    }
+
+    // Steps 4 and 5: each item selected and closed; the errors counted on the way.
+    s.suonati.clear();
+    for (int e = 0; e < errori; ++e)
+        w->ContaErrore();
+    GestoreModali g(Gestisci(QString(), vista));
+    for (int i = 0; i < 14; ++i) {
+        QTest::mouseClick(w->lblrisposta[i], Qt::LeftButton);
+        QCOMPARE(w->lblrisposta[i]->BackColor(), frmEsercizi::Giallo);
+        w->ProceduraRispostaEsatta(i);
+        QCOMPARE(w->lblrisposta[i]->BackColor(), frmEsercizi::Verde);
+        QCOMPARE(w->lblrisposta[i]->Caption(), QStringLiteral("\r\nok"));
+        QCOMPARE(int(w->RigheCompletate), i + 1);
+        // Nothing is written before the last item.
+        if (i < 13)
+            QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01")),
+                     QByteArray(72, 'x') + "\r\n");
+    }
+    QCOMPARE(g.aperte, QStringList{"frmSchedaPersonale"});
+    QCOMPARE(vista.titolo, QStringLiteral("Scheda personale di Luca Bianchi"));
+    QCOMPARE(vista.giudizio4, giudizio);
+    QCOMPARE(vista.fatto4, QStringLiteral("x"));
+    QCOMPARE(vista.fatto5, QStringLiteral("da fare"));
+    QCOMPARE(s.suonati, suoni);
+    QCOMPARE(w->Label3->text(), QStringLiteral("Scegli un altro esercizio nel menu in alto"));
+    QVERIFY(w->mnuesercizio[4]->isChecked());
+    QCOMPARE(frmEsercizi::Caption(w->mnuesercizio[4]), QStringLiteral(" Titolo 5 (") + giudizio + ")");
+    const QByteArray scheda = c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01"));
+    QCOMPARE(scheda.size(), 66);
+    for (int i = 0; i < 32; ++i) {
+        const int p = 2 * (31 - i);
+        QCOMPARE(scheda.at(p + 1), i == 4 ? LetteraGiudizio(giudizio).toLatin1() : 'x');
+        QCOMPARE(static_cast<unsigned char>(scheda.at(p)) % 2, i == 4 ? 1 : 0);
+    }
+    QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Articoli/Luca Bianchi.ZLR00")), QByteArray(72, 'x') + "\r\n");
+    QVERIFY(!m.Testi().join(QString()).contains(QStringLiteral("errore")));
+
+    // A fresh program opens the same record and shows the grade.
+    menu.reset();
+    Globali::Azzera();
+    vista = {};
+    menu = std::make_unique<frmMenu>();
+    menu->Label_Click(1);
+    frmEsercizi* w2 = menu->Esercizi();
+    QVERIFY(w2);
+    ImpostaDialogoFile([&](const RecordDialogo&) {
+        return std::optional<QString>(c.Percorso() + QStringLiteral("/Schede personali/Nomi/Luca Bianchi.ZLR01"));
+    });
+    w2->mnuOpen->trigger();
+    ImpostaDialogoFile({});
+    QCOMPARE(Globali::NomeAlunno, QStringLiteral("Luca Bianchi"));
+    QCOMPARE(vista.giudizio4, giudizio);
+    QCOMPARE(Globali::Giudizio[4], giudizio);
+    QVERIFY(w2->mnuesercizio[4]->isChecked());
+    QCOMPARE(frmEsercizi::Caption(w2->mnuesercizio[4]), QStringLiteral(" Titolo 5 (") + giudizio + ")");
+    QVERIFY(!w2->mnuesercizio[5]->isChecked());
+}
+
+QTEST_MAIN(TestPercorsoTipico)
+#include "tst_percorso_tipico.moc"
