@@ -83,6 +83,11 @@ QString SegnoDelTipo(int tipo)
     }
 }
 
+QString Caratteri(int n)
+{
+    return n == 1 ? QStringLiteral("1 carattere") : QStringLiteral("%1 caratteri").arg(n);
+}
+
 QString Tra(const QString& s)
 {
     return QLatin1Char('"') + s + QLatin1Char('"');
@@ -358,9 +363,9 @@ private:
             const int b = casella.indexOf(QLatin1Char(']'));
             // The key takes the place of the brackets and of what they hold.
             if (b - a - 1 != k.size())
-                SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 ha %2 caratteri, ma tra le "
-                                                              "parentesi quadre della frase ce ne sono %3")
-                                                   .arg(Tra(k)).arg(k.size()).arg(b - a - 1));
+                SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 ha %2, ma tra le parentesi "
+                                                              "quadre della frase ce ne sono %3")
+                                                   .arg(Tra(k), Caratteri(k.size())).arg(b - a - 1));
         }
     }
 
@@ -433,10 +438,12 @@ private:
         }
         const int possibili = ParoleDaTrovare(casella, m_d.Chiave[i]);
         if (n > possibili)
-            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta chiede %1 parole, ma nella frase "
-                                                            "ci sono solo %2 parole di almeno tre lettere "
-                                                            "che compaiono nella chiave")
-                                                 .arg(n).arg(possibili));
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta chiede %1 parole, ma nella frase %2 "
+                                                            "di almeno tre lettere che compaiono nella chiave")
+                                                 .arg(n)
+                                                 .arg(possibili == 1 ? QStringLiteral("c'è solo 1 parola")
+                                                                     : QStringLiteral("ci sono solo %1 parole")
+                                                                           .arg(possibili)));
     }
 
     void ControllaTratto(int i, const QString& casella)
@@ -477,11 +484,15 @@ private:
                                                           "dove deve essere colorata").arg(Tra(r)));
             return;
         }
-        if (inizio < 0 || inizio + lunghezza > k.size())
+        if (inizio < 0)
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("nella chiave, prima della risposta, serve almeno "
+                                                          "%1, che viene colorato con lei")
+                                               .arg(Caratteri(pc - inizio)));
+        else if (inizio + lunghezza > k.size())
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("la colorazione della risposta esce dalla "
-                                                          "chiave: servono i caratteri da %1 a %2, ma la "
-                                                          "chiave ne ha %3")
-                                               .arg(inizio + 1).arg(inizio + lunghezza).arg(k.size()));
+                                                          "chiave: arriva al carattere %1, ma la chiave "
+                                                          "ne ha %2")
+                                               .arg(inizio + lunghezza).arg(k.size()));
     }
 
     void ControllaSceltePerTutte(int tipo)
@@ -702,14 +713,23 @@ QList<Problema> VerificaEsercizioDa(const QString& nome, const QByteArray& conte
     QList<Problema> problemi;
     DatiEsercizio d;
     const EsitoLettura esito = LeggiEsercizioDa(contenuto, d);
+    // A number that is not one is the field just read, not the next one.
+    LettoreCampi numeri(contenuto);
+    qint16 numero = 0;
+    const bool tipoLetto = numeri.LeggiNumero(numero);
+    const bool sceltePresenti = tipoLetto && numeri.LeggiNumero(numero);
+    const QString tipoNonGestito = QStringLiteral("il tipo di esercizio %1 non è gestito dal programma "
+                                                  "(tipi ammessi: da 1 a 16, 18, da 41 a 54)")
+                                       .arg(d.TipoEsercizio);
     if (!esito.ok) {
-        problemi << Problema{nome, esito.campo, esito.motivo};
+        const int campo = !tipoLetto ? 1 : (!sceltePresenti ? 2 : esito.campo);
+        if (tipoLetto && !TipoGestito(d.TipoEsercizio))
+            problemi << Problema{nome, 1, tipoNonGestito};
+        problemi << Problema{nome, campo, esito.motivo};
         return problemi;
     }
     if (!TipoGestito(d.TipoEsercizio)) {
-        problemi << Problema{nome, 1, QStringLiteral("il tipo di esercizio %1 non è gestito dal programma "
-                                                     "(tipi ammessi: da 1 a 16, 18, da 41 a 54)")
-                                          .arg(d.TipoEsercizio)};
+        problemi << Problema{nome, 1, tipoNonGestito};
         return problemi;
     }
     const int attesi = 2 + int(d.Scelte.size()) + 3 * NumeroRighe;
