@@ -164,6 +164,8 @@ private slots:
     void wav();
     void categoriaGuasta_data();
     void categoriaGuasta();
+    void scrittura_data();
+    void scrittura();
     void categoriaSenzaCartella();
     void frasiRipetute();
     void datiDistribuiti();
@@ -405,6 +407,10 @@ void TestVerifica::categoriaGuasta_data()
     tipo17.replace(0, 1, QStringLiteral("17"));
     QTest::newRow("esercizio guasto") << "Esercizi/Congiunzioni/ESERCIZIO 05.txt" << tipo17
                                       << "Esercizi/Congiunzioni/ESERCIZIO 05.txt: campo 1: il tipo di esercizio 17";
+    QTest::newRow("esercizio in più") << "Esercizi/Congiunzioni/ESERCIZIO 10.txt" << "1\r\n"
+                                      << "Esercizi/Congiunzioni/ESERCIZIO 10.txt: il programma non legge questo file: la categoria ha 10 esercizi, da 00 a 09";
+    QTest::newRow("nome di aiuto sbagliato") << "Help/Congiunzioni/aiuto 01.txt" << "x\r\n"
+                                             << "Help/Congiunzioni/aiuto 01.txt: il programma non legge questo file: i nomi devono essere \"help NN.txt\"";
     QTest::newRow("nomi senza maiuscole") << "esercizi/congiunzioni/esercizio 05.txt" << "" << "";
 }
 
@@ -436,6 +442,36 @@ void TestVerifica::categoriaGuasta()
     }
     QCOMPARE(righe.size(), 1);
     QVERIFY2(righe.first().startsWith(riga), qPrintable(righe.first()));
+}
+
+void TestVerifica::scrittura_data()
+{
+    QTest::addColumn<QByteArray>("dati");
+    QTest::addColumn<QString>("atteso");
+    const QByteArray buono = CodificaWindows1252(HelpValido(QString::fromUtf8("Perché")));
+    QByteArray soloLf = buono;
+    soloLf.replace("\r\n", "\n");
+    QTest::newRow("Windows-1252 e CR LF") << buono << "";
+    QTest::newRow("UTF-8") << HelpValido(QString::fromUtf8("Perché")).toUtf8() << "salvato in UTF-8";
+    QTest::newRow("UTF-8 con BOM") << QByteArray("\xEF\xBB\xBF") + HelpValido("Parti").toUtf8() << "salvato in UTF-8";
+    QTest::newRow("solo LF") << soloLf << "CR LF";
+}
+
+void TestVerifica::scrittura()
+{
+    QFETCH(QByteArray, dati);
+    QFETCH(QString, atteso);
+    CartellaProva c;
+    ScriviCategoria(c, 9);
+    c.ScriviByte("Help/Sintassi/help 03.txt", dati);
+    const QStringList righe = Righe(VerificaCategoria(9));
+    if (atteso.isEmpty()) {
+        QCOMPARE(righe, QStringList());
+        return;
+    }
+    QVERIFY(!righe.isEmpty());
+    QVERIFY2(righe.first().startsWith("Help/Sintassi/help 03.txt: ") && righe.first().contains(atteso),
+             qPrintable(righe.join('\n')));
 }
 
 void TestVerifica::categoriaSenzaCartella()

@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QVector>
 #include <algorithm>
 #include <functional>
@@ -599,6 +601,54 @@ struct Luogo {
 };
 using FrasiViste = QHash<QString, Luogo>;
 
+// Data files are Windows-1252 with CR LF line ends: a file saved as UTF-8
+// shows its accents garbled, and lone line ends are not what the pack uses.
+QList<Problema> ControllaScrittura(const QString& nome, const QByteArray& b)
+{
+    QList<Problema> problemi;
+    bool alti = false;
+    for (char c : b)
+        alti = alti || static_cast<unsigned char>(c) >= 0x80;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString prova = utf8(b);
+    Q_UNUSED(prova);
+    if (b.startsWith("\xEF\xBB\xBF") || (alti && !utf8.hasError()))
+        problemi << Problema{nome, 0, QStringLiteral("il file è salvato in UTF-8: le lettere accentate "
+                                                     "appaiono sbagliate; va salvato in Windows-1252 (ANSI)")};
+    bool soloLf = false;
+    for (int i = 0; i < b.size(); ++i) {
+        if (b[i] == '\n' && (i == 0 || b[i - 1] != '\r'))
+            soloLf = true;
+        if (b[i] == '\r' && (i + 1 >= b.size() || b[i + 1] != '\n'))
+            soloLf = true;
+    }
+    if (soloLf)
+        problemi << Problema{nome, 0, QStringLiteral("le righe devono finire con CR LF (l'a capo di Windows)")};
+    return problemi;
+}
+
+// Files of a folder that the program never opens: numbers beyond the last
+// exercise of the category, or names it does not build.
+QList<Problema> FileInPiu(const QString& cartella, const QString& inizio, int voci)
+{
+    QList<Problema> problemi;
+    const QRegularExpression nomeGiusto(QStringLiteral("^%1 (\\d\\d)\\.txt$").arg(inizio),
+                                        QRegularExpression::CaseInsensitiveOption);
+    for (const QString& f : ElencaFile(cartella, QStringLiteral("*"))) {
+        const auto m = nomeGiusto.match(f);
+        const QString nome = Relativo(RisolviPercorso(cartella) + QLatin1Char('/') + f);
+        if (!m.hasMatch())
+            problemi << Problema{nome, 0, QStringLiteral("il programma non legge questo file: i nomi "
+                                                         "devono essere \"%1 NN.txt\" con NN da 00 a %2")
+                                              .arg(inizio, DueCifre(voci - 1))};
+        else if (m.captured(1).toInt() >= voci)
+            problemi << Problema{nome, 0, QStringLiteral("il programma non legge questo file: la "
+                                                         "categoria ha %1 esercizi, da 00 a %2")
+                                              .arg(voci).arg(DueCifre(voci - 1))};
+    }
+    return problemi;
+}
+
 QList<Problema> VerificaIndice(int categoria, bool scritto)
 {
     const int voci = DatiCategoria(categoria).ultimoEsercizio + 1;
@@ -610,6 +660,7 @@ QList<Problema> VerificaIndice(int categoria, bool scritto)
         problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
         return problemi;
     }
+    problemi << ControllaScrittura(nome, contenuto);
     QVector<QString> titoli(voci), testi(voci);
     const bool letto = LeggiFileIndice(percorso, titoli, testi);
     const int campi = CampiSignificativi(contenuto);
@@ -661,7 +712,7 @@ QList<Problema> VerificaCategoriaDa(int categoria, Conteggi* conteggi, FrasiVist
                 problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
                 continue;
             }
-            problemi << VerificaEsercizioDa(nome, contenuto);
+            problemi << ControllaScrittura(nome, contenuto) << VerificaEsercizioDa(nome, contenuto);
             DatiEsercizio d;
             if (!frasi || !LeggiEsercizioDa(contenuto, d).ok)
                 continue;
@@ -682,6 +733,8 @@ QList<Problema> VerificaCategoriaDa(int categoria, Conteggi* conteggi, FrasiVist
                                          .arg(qui.riga).arg(prima->file).arg(prima->riga)};
             }
         }
+        problemi << FileInPiu(CartellaApplicazione() + QStringLiteral("/Esercizi/") + Globali::CategoriaCorrente,
+                              QStringLiteral("ESERCIZIO"), voci);
     }
 
     const QString cartellaHelp = CartellaApplicazione() + QStringLiteral("/Help/") + Globali::CategoriaCorrente;
@@ -701,8 +754,9 @@ QList<Problema> VerificaCategoriaDa(int categoria, Conteggi* conteggi, FrasiVist
             problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
             continue;
         }
-        problemi << VerificaHelpDa(nome, contenuto);
+        problemi << ControllaScrittura(nome, contenuto) << VerificaHelpDa(nome, contenuto);
     }
+    problemi << FileInPiu(cartellaHelp, QStringLiteral("help"), voci);
     return problemi;
 }
 
