@@ -60,7 +60,7 @@ Modello ModelloValido(int tipo, const QString& p = QString())
     case 45: return {{}, {p + "Mangio la mela.", "Mangio", "Mangio la mela."}};
     case 50: return {{}, {p + "Il sig. Rossi arriva.", "sig. Rossi", p + "Il sig. Rossi arriva."}};
     case 51: return {{}, {p + "Ho raccolto delle more nel bosco.", "delle more", p + "Ho raccolto delle more nel bosco."}};
-    case 52: return {{}, {p + "Mamma disse: vieni qui.", "vieni qui", p + "Mamma disse: vieni qui. Fine."}};
+    case 52: return {{}, {p + "Mamma disse vieni qui.", "vieni qui", p + "Mamma disse: - Vieni qui."}};
     case 53: return {{}, {p + "Luca disse: vieni qui.", "vieni qui", p + "Luca disse: \u00A3vieni qui$."}};
     case 54: return {{}, {p + "Luca disse: vieni qui.", "vieni qui", p + "Luca disse: %vieni qui&."}};
     default: return {};
@@ -253,6 +253,7 @@ void TestVerifica::esercizioGuasto_data()
     QTest::newRow("colore oltre la chiave 51") << 51 << nessuna << sz << sz << "Ho raccolto delle more." << 0 << "chiave" << "esce dalla chiave";
     QTest::newRow("chiave corta 45") << 45 << nessuna << sz << sz << "Man" << 0 << "chiave" << "esce dalla chiave";
     QTest::newRow("chiave corta 52") << 52 << nessuna << sz << sz << "Mamma disse." << 0 << "chiave" << "esce dalla chiave";
+    QTest::newRow("a capo su una lettera 52") << 52 << nessuna << sz << sz << "Mamma disse:- Vieni qui." << 0 << "chiave" << "il carattere 13 della chiave (\"-\")";
     QTest::newRow("chiave corta 53") << 53 << nessuna << sz << sz << "Luca disse: vieni qui" << 0 << "chiave" << "esce dalla chiave";
     QTest::newRow("tratto non nella chiave 54") << 54 << nessuna << sz << sz << "Luca disse: %vieni& qui." << 0 << "chiave" << "non compare nella chiave";
 }

@@ -486,6 +486,12 @@ private:
                                                           "dove deve essere colorata").arg(Tra(r)));
             return;
         }
+        if (tipo == 52 && pf >= 0 && pf < k.size() && k.at(pf) != QLatin1Char(' '))
+            // That character becomes the line break before the spoken words.
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("il carattere %1 della chiave (%2), dove nella frase "
+                                                          "comincia la risposta, diventa un a capo e sparisce: "
+                                                          "in quella posizione la chiave deve avere uno spazio")
+                                               .arg(pf + 1).arg(Tra(k.at(pf))));
         if (inizio < 0)
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("nella chiave, prima della risposta, serve almeno "
                                                           "%1, che viene colorato con lei")
