@@ -58,7 +58,7 @@ Modello ModelloValido(int tipo, const QString& p = QString())
     case 49: return {{}, {p + "Il gatto dorme.", "gatto", "gatto... nome comune"}};
     case 44: return {{}, {p + "Ho raccolto delle more.", "delle more", p + "Ho raccolto delle more."}};
     case 45: return {{}, {p + "Mangio la mela.", "Mangio", "Mangio la mela."}};
-    case 50: return {{}, {p + "Il sig. Rossi arriva.", "sig. Rossi", p + "Il sig. Rossi arriva."}};
+    case 50: return {{}, {p + "Ho raccolto delle more.", "delle more", p + "Ho raccolto delle more."}};
     case 51: return {{}, {p + "Ho raccolto delle more nel bosco.", "delle more", p + "Ho raccolto delle more nel bosco."}};
     case 52: return {{}, {p + "Mamma disse vieni qui.", "vieni qui", p + "Mamma disse: - Vieni qui."}};
     case 53: return {{}, {p + "Luca disse: vieni qui.", "vieni qui", p + "Luca disse: \u00A3vieni qui$."}};
@@ -247,9 +247,10 @@ void TestVerifica::esercizioGuasto_data()
     QTest::newRow("parole corte non contano") << 2 << nessuna << "Il re e la regina." << "2" << "re regina" << 0 << "risposta" << "solo 1 parola";
     // Stretch kinds.
     QTest::newRow("tratto assente") << 44 << nessuna << sz << "delle fragole" << sz << 0 << "risposta" << "non compare nella frase";
-    QTest::newRow("tratto con punto finale") << 50 << nessuna << "Arriva il sig. Rossi" << sz << "Arriva il sig. Rossi." << 0 << "risposta" << "contiene un punto";
+    QTest::newRow("tratto con punto 50") << 50 << nessuna << "Arriva il sig. Rossi." << "sig. Rossi" << "Arriva il sig. Rossi." << 0 << "risposta" << "contiene un punto";
+    QTest::newRow("tratto con punto 45 ammesso") << 45 << nessuna << "Piove. Resto a casa." << "Piove." << "Piove. Resto a casa." << -1 << "" << "";
     QTest::newRow("tratto non nella chiave") << 44 << nessuna << sz << sz << "Ho raccolto le more." << 0 << "chiave" << "non compare nella chiave";
-    QTest::newRow("colore prima della chiave 50") << 50 << nessuna << sz << sz << "sig. Rossi arriva." << 0 << "chiave" << "prima della risposta, serve almeno 1 carattere,";
+    QTest::newRow("colore prima della chiave 50") << 50 << nessuna << sz << sz << "delle more nel bosco." << 0 << "chiave" << "prima della risposta, serve almeno 1 carattere,";
     QTest::newRow("colore oltre la chiave 51") << 51 << nessuna << sz << sz << "Ho raccolto delle more." << 0 << "chiave" << "esce dalla chiave";
     QTest::newRow("chiave corta 45") << 45 << nessuna << sz << sz << "Man" << 0 << "chiave" << "esce dalla chiave";
     QTest::newRow("chiave corta 52") << 52 << nessuna << sz << sz << "Mamma disse." << 0 << "chiave" << "esce dalla chiave";

@@ -118,31 +118,6 @@ bool ParolaCliccabile(const QString& testo, const QString& risposta)
     return false;
 }
 
-// What the answer handler compares after a drag over [inizio, fine).
-QString TrattoPulito(int tipo, const QString& testo, int inizio, int fine, bool& valido)
-{
-    QString s = TogliSpazi(TogliSpazi(testo.mid(inizio, fine - inizio)));
-    valido = !s.isEmpty();
-    if (valido && tipo >= 50 && s.contains(QLatin1Char('.'))) {
-        if (s.size() < 3)
-            valido = false;
-        else
-            s = TogliSpazi(s.left(s.size() - 3));
-    }
-    return s;
-}
-
-bool TrattoSelezionabile(int tipo, const QString& testo, const QString& risposta)
-{
-    for (int a = 0; a < testo.size(); ++a)
-        for (int b = a + 1; b <= testo.size(); ++b) {
-            bool valido = false;
-            if (TrattoPulito(tipo, testo, a, b, valido) == risposta && valido)
-                return true;
-        }
-    return false;
-}
-
 // Words of three letters or more that a kind-2 item lets the pupil find.
 int ParoleDaTrovare(const QString& testo, const QString& chiave)
 {
@@ -453,15 +428,16 @@ private:
         const int tipo = m_d.TipoEsercizio;
         const QString& r = m_d.Risposta[i];
         const QString& k = m_d.Chiave[i];
-        if (!TrattoSelezionabile(tipo, casella, r)) {
-            if (casella.contains(r))
-                SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 contiene un punto e non "
-                                                                "si può selezionare: il programma toglie gli "
-                                                                "ultimi tre caratteri a ciò che contiene un punto")
-                                                     .arg(Tra(r)));
-            else
-                SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 non compare nella frase")
-                                                     .arg(Tra(r)));
+        if (!casella.contains(r)) {
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 non compare nella frase").arg(Tra(r)));
+            return;
+        }
+        if (tipo >= 50 && r.contains(QLatin1Char('.'))) {
+            // A marked stretch with a full stop loses its last three characters.
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 contiene un punto: nei tipi da 50 "
+                                                            "a 54 il programma toglie gli ultimi tre caratteri a "
+                                                            "un tratto con un punto, e chi seleziona proprio la "
+                                                            "risposta sbaglia").arg(Tra(r)));
             return;
         }
         // The colouring of a right answer, as a span of the key text.
