@@ -583,6 +583,13 @@ struct Luogo {
 };
 using FrasiViste = QHash<QString, Luogo>;
 
+bool ValidoUtf8(const QByteArray& b)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString testo = utf8(b);
+    return !utf8.hasError() && !testo.isNull();
+}
+
 // Data files are Windows-1252 with CR LF line ends: a file saved as UTF-8
 // shows its accents garbled, and lone line ends are not what the pack uses.
 QList<Problema> ControllaScrittura(const QString& nome, const QByteArray& b)
@@ -591,10 +598,7 @@ QList<Problema> ControllaScrittura(const QString& nome, const QByteArray& b)
     bool alti = false;
     for (char c : b)
         alti = alti || static_cast<unsigned char>(c) >= 0x80;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString prova = utf8(b);
-    Q_UNUSED(prova);
-    if (b.startsWith("\xEF\xBB\xBF") || (alti && !utf8.hasError()))
+    if (b.startsWith("\xEF\xBB\xBF") || (alti && ValidoUtf8(b)))
         problemi << Problema{nome, 0, QStringLiteral("il file è salvato in UTF-8: le lettere accentate "
                                                      "appaiono sbagliate; va salvato in Windows-1252 (ANSI)")};
     bool soloLf = false;
