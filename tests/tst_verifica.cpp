@@ -230,6 +230,14 @@ void TestVerifica::esercizioGuasto_data()
     QTest::newRow("tipo 15 chiave corta") << 15 << nessuna << sz << sz << "(...)(..)" << 0 << "chiave" << "5 + 5 caratteri, ma ne ha 9";
     QTest::newRow("tipo 15 senza tonde") << 15 << nessuna << sz << sz << "[...][...]" << 0 << "chiave" << "due spazi";
     QTest::newRow("tipo 15 fine mancante") << 15 << nessuna << sz << "Ilune" << sz << 0 << "risposta" << "due scelte dell'elenco";
+    // The program's searches take the first occurrence: it must be the word meant.
+    QTest::newRow("chiave dentro una parola 3") << 3 << nessuna << "Il canestro e il cane." << sz << sz << 0 << "chiave" << "dentro la parola \"canestro\", e il programma colora";
+    QTest::newRow("chiave dentro una parola 5") << 5 << nessuna << "Ilaria e Il cane." << sz << sz << 0 << "chiave" << "dentro la parola \"Ilaria\"";
+    QTest::newRow("risposta dentro una parola 42") << 42 << nessuna << "Il filo e il zaino." << sz << sz << 0 << "risposta" << "dentro la parola \"filo\", e il programma sostituisce";
+    QTest::newRow("risposta già nella frase 16") << 16 << nessuna << "l'albero e " << sz << sz << 0 << "risposta" << "compare già nella frase";
+    QTest::newRow("chiave prima delle quadre 18") << 18 << nessuna << "il gatto vede [..] cane." << sz << sz << 0 << "chiave" << "prima delle parentesi quadre";
+    QTest::newRow("tratto dentro una parola 44") << 44 << nessuna << sz << sz << "Ho raccolto delle morelle e delle more." << 0 << "chiave" << "dentro la parola \"morelle\"";
+    QTest::newRow("parola staccata va bene") << 3 << nessuna << "Il cane, il canestro." << sz << sz << -1 << "" << "";
     // Kinds that remove the entry used.
     QTest::newRow("scelte finite tipo 4") << 4 << (QStringList{"le dita"} + QStringList(12, "le dita") + QStringList{"le mani"})
                                      << sz << sz << sz << 2 << "" << "serve a 14 frasi (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14), ma l'elenco la contiene 13 volte";

@@ -148,6 +148,21 @@ QString DopoDueParentesi(const QString& testo, const QString& chiave, int& primo
     return t;
 }
 
+// The longer word that holds the occurrence [pos, pos + n) of a text, or
+// empty when the occurrence starts and ends at the edges of words.
+QString ParolaCheContiene(const QString& testo, int pos, int n)
+{
+    if (pos < 0 || n <= 0 || pos + n > testo.size())
+        return QString();
+    const auto lettera = [&](int p) { return testo.at(p).isLetterOrNumber(); };
+    const bool taglioPrima = pos > 0 && lettera(pos) && lettera(pos - 1);
+    const bool taglioDopo = pos + n < testo.size() && lettera(pos + n - 1) && lettera(pos + n);
+    if (!taglioPrima && !taglioDopo)
+        return QString();
+    const auto parola = CasellaTesto::ParolaInPosizione(testo, taglioPrima ? pos : pos + n - 1);
+    return testo.mid(parola.first, parola.second - parola.first);
+}
+
 // Whether the text holds a "(" followed by a ")".
 bool SpazioTraTonde(const QString& t, int& p, int& q)
 {
@@ -264,6 +279,10 @@ private:
             }
             return;
         }
+        const Marcatura marcatura = MarcaturaDelTipo(tipo);
+        if ((marcatura == Marcatura::ChiaveRossa || marcatura == Marcatura::ChiaveBlu) && !k.isEmpty())
+            OccorrenzaIntera(i, CampoChiave(i), casella, k, false, QStringLiteral("la chiave"),
+                             QStringLiteral("colora quel punto invece della parola intera"));
         switch (modo) {
         case Modo::Elenco: ControllaElenco(i, casella); break;
         case Modo::DueScelte: ControllaDueScelte(i, casella); break;
@@ -272,6 +291,20 @@ private:
         case Modo::Conta: ControllaConta(i, casella); break;
         case Modo::Tratto: ControllaTratto(i, casella); break;
         }
+    }
+
+    // The program colours or replaces the first (or last) occurrence it
+    // finds: that must be the word meant, not a piece of a longer word.
+    void OccorrenzaIntera(int i, int campo, const QString& testo, const QString& cosa, bool ultima,
+                          const QString& chi, const QString& azione)
+    {
+        const int pos = ultima ? testo.lastIndexOf(cosa) : testo.indexOf(cosa);
+        const QString parola = ParolaCheContiene(testo, pos, cosa.size());
+        if (!parola.isEmpty())
+            SegnalaRiga(i, campo, QStringLiteral("%1 %2 compare %3 dentro la parola %4, e il programma %5")
+                                      .arg(chi, Tra(cosa), ultima ? QStringLiteral("per ultima")
+                                                                  : QStringLiteral("per prima"),
+                                           Tra(parola), azione));
     }
 
     void RispostaTraLeScelte(int i)
@@ -295,8 +328,18 @@ private:
             if (!dopo.contains(k))
                 SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 non compare nella frase, "
                                                               "che la deve colorare").arg(Tra(k)));
+            else if (!k.isEmpty())
+                OccorrenzaIntera(i, CampoChiave(i), dopo, k, false, QStringLiteral("la chiave"),
+                                 QStringLiteral("colora quel punto invece della parola intera"));
             break;
         }
+        case 16:
+            // The blue goes to the first occurrence of the answer in the whole text.
+            if (m_d.Frase[i].contains(r))
+                SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 compare già nella frase, e il "
+                                                                "programma colora quella invece della parola "
+                                                                "aggiunta alla fine").arg(Tra(r)));
+            break;
         case 12:
             if (!casella.contains(QStringLiteral("...")))
                 SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere i puntini ... "
@@ -331,6 +374,9 @@ private:
         if (tipo == 5 && !casella.contains(k))
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 non compare nella frase, "
                                                           "che la deve colorare").arg(Tra(k)));
+        else if (tipo == 5 && !k.isEmpty())
+            OccorrenzaIntera(i, CampoChiave(i), casella, k, false, QStringLiteral("la chiave"),
+                             QStringLiteral("colora quel punto invece della parola intera"));
         int p = 0, q = 0;
         if (tipo == 11 && !SpazioTraTonde(casella, p, q))
             SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere una parte tra "
@@ -339,10 +385,19 @@ private:
             const int a = casella.indexOf(QLatin1Char('['));
             const int b = casella.indexOf(QLatin1Char(']'));
             // The key takes the place of the brackets and of what they hold.
-            if (b - a - 1 != k.size())
+            if (b - a - 1 != k.size()) {
                 SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 ha %2, ma tra le parentesi "
                                                               "quadre della frase ce ne sono %3")
                                                    .arg(Tra(k), Caratteri(k.size())).arg(b - a - 1));
+            } else {
+                // The key, once in place of the brackets, is coloured where it is found first.
+                QString dopo = casella;
+                dopo.replace(a, b - a + 1, k);
+                if (dopo.indexOf(k) != a)
+                    SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 compare nella frase prima "
+                                                                  "delle parentesi quadre, e il programma "
+                                                                  "colora quella").arg(Tra(k)));
+            }
         }
     }
 
@@ -395,6 +450,12 @@ private:
                 SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 non compare nella frase")
                                                      .arg(Tra(r)));
         }
+        if (tipo == 42)
+            OccorrenzaIntera(i, CampoRisposta(i), casella, r, false, QStringLiteral("la risposta"),
+                             QStringLiteral("sostituisce quel punto invece della parola intera"));
+        if (tipo == 1 && k.isEmpty())
+            OccorrenzaIntera(i, CampoRisposta(i), casella, r, true, QStringLiteral("la risposta"),
+                             QStringLiteral("colora quel punto invece della parola intera"));
         const QString segno = SegnoDelTipo(tipo);
         if (!segno.isEmpty() && !k.contains(segno))
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave deve contenere il segno %1 che "
@@ -462,6 +523,12 @@ private:
                                                           "dove deve essere colorata").arg(Tra(r)));
             return;
         }
+        if (tipo == 44 || tipo == 50 || tipo == 51 || tipo == 54)
+            OccorrenzaIntera(i, CampoChiave(i), k, r, false, QStringLiteral("nella chiave la risposta"),
+                             QStringLiteral("colora quel punto invece della parola intera"));
+        if (tipo == 52 || tipo == 53)
+            OccorrenzaIntera(i, CampoRisposta(i), casella, r, false, QStringLiteral("la risposta"),
+                             QStringLiteral("parte da quel punto per colorare la chiave"));
         if (tipo == 52 && pf >= 0 && pf < k.size() && k.at(pf) != QLatin1Char(' '))
             // That character becomes the line break before the spoken words.
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("il carattere %1 della chiave (%2), dove nella frase "
