@@ -253,6 +253,8 @@ void TestVerifica::esercizioGuasto_data()
     QTest::newRow("conteggio zero") << 2 << nessuna << sz << "0" << sz << 0 << "risposta" << "(1 o più)";
     QTest::newRow("conteggio troppo alto") << 2 << nessuna << sz << "3" << sz << 0 << "risposta" << "solo 2 parole";
     QTest::newRow("parole corte non contano") << 2 << nessuna << "Il re e la regina." << "2" << "re regina" << 0 << "risposta" << "solo 1 parola";
+    QTest::newRow("conteggio troppo basso") << 2 << nessuna << sz << "1" << sz << 0 << "risposta" << "ci sono 2 parole che valgono come trovate, ma la risposta ne chiede 1";
+    QTest::newRow("parola dentro la chiave 2") << 2 << nessuna << "Il pesce e il pescespada nuotano." << "1" << "pescespada" << 0 << "chiave" << "la parola \"pesce\" della frase vale come trovata";
     // Stretch kinds.
     QTest::newRow("tratto assente") << 44 << nessuna << sz << "delle fragole" << sz << 0 << "risposta" << "non compare nella frase";
     QTest::newRow("tratto con punto 50") << 50 << nessuna << "Arriva il sig. Rossi." << "sig. Rossi" << "Arriva il sig. Rossi." << 0 << "risposta" << "contiene un punto";

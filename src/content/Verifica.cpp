@@ -474,7 +474,30 @@ private:
                                                  .arg(Tra(r)));
             return;
         }
-        const int possibili = ParoleDaTrovare(casella, m_d.Chiave[i]);
+        const QString& k = m_d.Chiave[i];
+        const int possibili = ParoleDaTrovare(casella, k);
+        // A word counts as found when it occurs anywhere in the key, even
+        // inside a longer word: that gives the pupil answers not meant.
+        QStringList dentro;
+        for (const auto& p : ParoleCliccabili(casella)) {
+            const QString& w = p.second;
+            if (w.size() < 3 || !k.contains(w) || dentro.contains(w))
+                continue;
+            bool intera = false;
+            for (int pos = k.indexOf(w); pos >= 0 && !intera; pos = k.indexOf(w, pos + 1))
+                intera = ParolaCheContiene(k, pos, w.size()).isEmpty();
+            if (!intera)
+                dentro << w;
+        }
+        for (const QString& w : dentro)
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la parola %1 della frase vale come trovata perché "
+                                                          "compare dentro una parola della chiave")
+                                               .arg(Tra(w)));
+        if (dentro.isEmpty() && n < possibili)
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("nella frase ci sono %1 parole che valgono come "
+                                                            "trovate, ma la risposta ne chiede %2: la frase "
+                                                            "finisce prima che l'alunno le trovi tutte")
+                                                 .arg(possibili).arg(n));
         if (n > possibili)
             SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta chiede %1 parole, ma nella frase %2 "
                                                             "di almeno tre lettere che compaiono nella chiave")
