@@ -241,6 +241,8 @@ void TestVerifica::esercizioGuasto_data()
     // Kinds that remove the entry used.
     QTest::newRow("scelte finite tipo 4") << 4 << (QStringList{"le dita"} + QStringList(12, "le dita") + QStringList{"le mani"})
                                      << sz << sz << sz << 2 << "" << "serve a 14 frasi (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14), ma l'elenco la contiene 13 volte";
+    QTest::newRow("scelta una volta tipo 13") << 13 << (QStringList(13, "aggettivo") + QStringList{"nome"})
+                                         << sz << sz << sz << 2 << "" << "ma l'elenco la contiene una volta";
     QTest::newRow("scelte finite tipo 15") << 15 << (QStringList(14, "Il") + QStringList(13, "una") + QStringList{"un"})
                                       << sz << sz << sz << 2 << "" << "per la frase 14 (\"Iluna\") non ne resta una";
     // Word kinds.

@@ -176,7 +176,6 @@ bool SpazioTraTonde(const QString& t, int& p, int& q)
 // without an entry.
 QList<int> PostiSenzaScelta(int posti, int scelte, const std::function<bool(int, int)>& va)
 {
-    QVector<int> sceltaDi(posti, -1);
     QVector<int> postoDi(scelte, -1);
     std::function<bool(int, QVector<bool>&)> assegna = [&](int posto, QVector<bool>& viste) {
         for (int s = 0; s < scelte; ++s) {
@@ -185,7 +184,6 @@ QList<int> PostiSenzaScelta(int posti, int scelte, const std::function<bool(int,
             viste[s] = true;
             if (postoDi[s] < 0 || assegna(postoDi[s], viste)) {
                 postoDi[s] = posto;
-                sceltaDi[posto] = s;
                 return true;
             }
         }
@@ -587,9 +585,11 @@ private:
                 const int copie = int(scelte.count(r));
                 if (copie > 0 && copie < frasi.size())
                     Segnala(2, QStringLiteral("la scelta %1 serve a %2 frasi (%3), ma l'elenco la contiene "
-                                              "%4 volte: il tipo %5 toglie dall'elenco ogni scelta usata")
+                                              "%4: il tipo %5 toglie dall'elenco ogni scelta usata")
                                    .arg(Tra(r)).arg(frasi.size()).arg(frasi.join(QStringLiteral(", ")))
-                                   .arg(copie).arg(tipo));
+                                   .arg(copie == 1 ? QStringLiteral("una volta")
+                                                   : QStringLiteral("%1 volte").arg(copie))
+                                   .arg(tipo));
             }
             return;
         }
