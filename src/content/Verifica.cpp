@@ -1,0 +1,1005 @@
+#include "content/Verifica.h"
+
+#include "content/Catalogo.h"
+#include "content/Esercizio.h"
+#include "content/Globali.h"
+#include "content/Indice.h"
+#include "content/LettoreCampi.h"
+#include "content/Percorsi.h"
+#include "platform/CasellaTesto.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QVector>
+#include <algorithm>
+#include <functional>
+
+QString Problema::Riga() const
+{
+    if (campo > 0)
+        return QStringLiteral("%1: campo %2: %3").arg(file).arg(campo).arg(descrizione);
+    return QStringLiteral("%1: %2").arg(file, descrizione);
+}
+
+bool TipoGestito(int tipo)
+{
+    return (tipo >= 1 && tipo <= 16) || tipo == 18 || (tipo >= 41 && tipo <= 54);
+}
+
+namespace {
+
+const QString ACapo = QStringLiteral("\r\n");
+
+// How the pupil answers an item of a kind.
+enum class Modo {
+    Elenco, // one choice of the list
+    DueScelte, // two choices, the first a beginning of the answer (5, 11, 18)
+    DueSpazi, // two choices for two blanks (15)
+    Parola, // double-click on a word
+    Conta, // double-click on every word of a group (2)
+    Tratto, // drag over a stretch
+};
+
+Modo ModoDelTipo(int tipo)
+{
+    switch (tipo) {
+    case 5: case 11: case 18: return Modo::DueScelte;
+    case 15: return Modo::DueSpazi;
+    case 2: return Modo::Conta;
+    case 1: case 41: case 42: case 43: case 46: case 48: case 49: return Modo::Parola;
+    case 44: case 45: case 50: case 51: case 52: case 53: case 54: return Modo::Tratto;
+    default: return Modo::Elenco;
+    }
+}
+
+// Kinds that take the used entry out of the list.
+bool TogliScelta(int tipo)
+{
+    return tipo == 4 || tipo == 6 || tipo == 9 || tipo == 13 || tipo == 15 || tipo == 16;
+}
+
+// Kinds whose key text is shown or searched, so it cannot be left empty.
+bool ChiaveNecessaria(int tipo)
+{
+    switch (tipo) {
+    case 2: case 3: case 6: case 7: case 8: case 9: case 10: case 11: case 13: case 14:
+    case 15: case 18: case 47:
+        return true;
+    default:
+        return tipo >= 41 && tipo <= 54;
+    }
+}
+
+// The mark that splits the key of the word kinds into a blue and a red part.
+QString SegnoDelTipo(int tipo)
+{
+    switch (tipo) {
+    case 41: return QStringLiteral(".");
+    case 43: return QStringLiteral(",");
+    case 46: return QStringLiteral(";");
+    case 48: return QStringLiteral(":");
+    case 49: return QStringLiteral("...");
+    default: return QString();
+    }
+}
+
+QString Caratteri(int n)
+{
+    return n == 1 ? QStringLiteral("1 carattere") : QStringLiteral("%1 caratteri").arg(n);
+}
+
+QString Tra(const QString& s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// Every word a double-click can select in the text: start and text.
+QList<QPair<int, QString>> ParoleCliccabili(const QString& testo)
+{
+    QList<QPair<int, QString>> parole;
+    int pos = 0;
+    while (pos < testo.size()) {
+        const auto p = CasellaTesto::ParolaInPosizione(testo, pos);
+        if (p.second <= p.first)
+            break;
+        parole << qMakePair(p.first, testo.mid(p.first, p.second - p.first));
+        pos = p.second;
+    }
+    return parole;
+}
+
+bool ParolaCliccabile(const QString& testo, const QString& risposta)
+{
+    for (const auto& p : ParoleCliccabili(testo))
+        if (TogliSpazi(p.second) == risposta)
+            return true;
+    return false;
+}
+
+// Words of three letters or more that a kind-2 item lets the pupil find.
+int ParoleDaTrovare(const QString& testo, const QString& chiave)
+{
+    int n = 0;
+    for (const auto& p : ParoleCliccabili(testo))
+        if (p.second.size() >= 3 && p.second.at(0).isLetterOrNumber() && chiave.contains(p.second))
+            ++n;
+    return n;
+}
+
+// The item text of kind 15 after the loader has put the key into the two
+// bracketed spans; empty when a span is missing.
+QString DopoDueParentesi(const QString& testo, const QString& chiave, int& primo, int& secondo)
+{
+    QString t = testo;
+    int p = t.indexOf(QLatin1Char('['));
+    int q = t.indexOf(QLatin1Char(']'));
+    if (p < 0 || q < p)
+        return QString();
+    primo = q - p + 1;
+    t.replace(p, primo, chiave.left(primo));
+    p = t.indexOf(QLatin1Char('['));
+    q = t.indexOf(QLatin1Char(']'));
+    if (p < 0 || q < p)
+        return QString();
+    secondo = q - p + 1;
+    t.replace(p, secondo, chiave.right(secondo));
+    return t;
+}
+
+// The longer word that holds the occurrence [pos, pos + n) of a text, or
+// empty when the occurrence starts and ends at the edges of words.
+QString ParolaCheContiene(const QString& testo, int pos, int n)
+{
+    if (pos < 0 || n <= 0 || pos + n > testo.size())
+        return QString();
+    const auto lettera = [&](int p) { return testo.at(p).isLetterOrNumber(); };
+    const bool taglioPrima = pos > 0 && lettera(pos) && lettera(pos - 1);
+    const bool taglioDopo = pos + n < testo.size() && lettera(pos + n - 1) && lettera(pos + n);
+    if (!taglioPrima && !taglioDopo)
+        return QString();
+    const auto parola = CasellaTesto::ParolaInPosizione(testo, taglioPrima ? pos : pos + n - 1);
+    return testo.mid(parola.first, parola.second - parola.first);
+}
+
+// Whether the text holds a "(" followed by a ")".
+bool SpazioTraTonde(const QString& t, int& p, int& q)
+{
+    p = t.indexOf(QLatin1Char('('));
+    q = t.indexOf(QLatin1Char(')'));
+    return p >= 0 && q > p;
+}
+
+// Largest assignment of list entries to the places that need one, each entry
+// used once (the kinds that remove the entry used). Returns the places left
+// without an entry.
+QList<int> PostiSenzaScelta(int posti, int scelte, const std::function<bool(int, int)>& va)
+{
+    QVector<int> postoDi(scelte, -1);
+    std::function<bool(int, QVector<bool>&)> assegna = [&](int posto, QVector<bool>& viste) {
+        for (int s = 0; s < scelte; ++s) {
+            if (!va(posto, s) || viste[s])
+                continue;
+            viste[s] = true;
+            if (postoDi[s] < 0 || assegna(postoDi[s], viste)) {
+                postoDi[s] = posto;
+                return true;
+            }
+        }
+        return false;
+    };
+    QList<int> liberi;
+    for (int posto = 0; posto < posti; ++posto) {
+        QVector<bool> viste(scelte, false);
+        if (!assegna(posto, viste))
+            liberi << posto;
+    }
+    return liberi;
+}
+
+class ControlloEsercizio {
+public:
+    ControlloEsercizio(const QString& nome, const DatiEsercizio& d) : m_nome(nome), m_d(d)
+    {
+        m_base = 2 + qMax(0, int(d.Scelte.size()));
+    }
+
+    QList<Problema> problemi;
+
+    int CampoFrase(int i) const { return m_base + 3 * i + 1; }
+    int CampoRisposta(int i) const { return m_base + 3 * i + 2; }
+    int CampoChiave(int i) const { return m_base + 3 * i + 3; }
+
+    void Segnala(int campo, const QString& testo) { problemi << Problema{m_nome, campo, testo}; }
+    void SegnalaRiga(int i, int campo, const QString& testo)
+    {
+        Segnala(campo, QStringLiteral("frase %1: %2").arg(i + 1).arg(testo));
+    }
+
+    void Esegui()
+    {
+        const int tipo = m_d.TipoEsercizio;
+        const Modo modo = ModoDelTipo(tipo);
+        const bool elenco = modo == Modo::Elenco || modo == Modo::DueScelte || modo == Modo::DueSpazi;
+        if (elenco && m_d.Scelte.isEmpty())
+            Segnala(2, QStringLiteral("il tipo %1 si risolve scegliendo dall'elenco, ma l'esercizio "
+                                      "non ha scelte").arg(tipo));
+        if (!elenco && !m_d.Scelte.isEmpty())
+            Segnala(2, QStringLiteral("il tipo %1 si risolve nel testo della frase: il numero delle "
+                                      "scelte deve essere 0, non %2").arg(tipo).arg(m_d.Scelte.size()));
+        for (int i = 0; i < NumeroRighe; ++i)
+            ControllaRiga(i, modo);
+        if (TogliScelta(tipo) && !m_d.Scelte.isEmpty())
+            ControllaSceltePerTutte(tipo);
+    }
+
+private:
+    void ControllaRiga(int i, Modo modo)
+    {
+        const int tipo = m_d.TipoEsercizio;
+        const QString& frase = m_d.Frase[i];
+        const QString& r = m_d.Risposta[i];
+        const QString& k = m_d.Chiave[i];
+        const QString casella = frase + ACapo;
+
+        if (frase.isEmpty())
+            SegnalaRiga(i, CampoFrase(i), QStringLiteral("il testo della frase è vuoto"));
+        if (r.isEmpty()) {
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta è vuota"));
+            return;
+        }
+        if (ChiaveNecessaria(tipo) && k.isEmpty()) {
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave è vuota, ma il tipo %1 la usa").arg(tipo));
+            return;
+        }
+        if (!MarcaturaPossibile(tipo, casella, k)) {
+            switch (MarcaturaDelTipo(tipo)) {
+            case Marcatura::ChiaveRossa:
+            case Marcatura::ChiaveBlu:
+                SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 non compare nella frase, "
+                                                              "che la deve colorare").arg(Tra(k)));
+                break;
+            case Marcatura::ParentesiQuadra:
+                SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere una parte tra "
+                                                             "parentesi quadre [ ]"));
+                break;
+            case Marcatura::DueParentesiQuadre:
+                SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere due parti tra "
+                                                             "parentesi quadre [ ]"));
+                break;
+            case Marcatura::Asterisco:
+                SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere l'asterisco * "
+                                                             "al posto della risposta"));
+                break;
+            case Marcatura::Nessuna:
+                break;
+            }
+            return;
+        }
+        const Marcatura marcatura = MarcaturaDelTipo(tipo);
+        if ((marcatura == Marcatura::ChiaveRossa || marcatura == Marcatura::ChiaveBlu) && !k.isEmpty())
+            OccorrenzaIntera(i, CampoChiave(i), casella, k, false, QStringLiteral("la chiave"),
+                             QStringLiteral("colora quel punto invece della parola intera"));
+        switch (modo) {
+        case Modo::Elenco: ControllaElenco(i, casella); break;
+        case Modo::DueScelte: ControllaDueScelte(i, casella); break;
+        case Modo::DueSpazi: ControllaDueSpazi(i, casella); break;
+        case Modo::Parola: ControllaParola(i, casella); break;
+        case Modo::Conta: ControllaConta(i, casella); break;
+        case Modo::Tratto: ControllaTratto(i, casella); break;
+        }
+    }
+
+    // The program colours or replaces the first (or last) occurrence it
+    // finds: that must be the word meant, not a piece of a longer word.
+    void OccorrenzaIntera(int i, int campo, const QString& testo, const QString& cosa, bool ultima,
+                          const QString& chi, const QString& azione)
+    {
+        const int pos = ultima ? testo.lastIndexOf(cosa) : testo.indexOf(cosa);
+        const QString parola = ParolaCheContiene(testo, pos, cosa.size());
+        if (!parola.isEmpty())
+            SegnalaRiga(i, campo, QStringLiteral("%1 %2 compare %3 dentro la parola %4, e il programma %5")
+                                      .arg(chi, Tra(cosa), ultima ? QStringLiteral("per ultima")
+                                                                  : QStringLiteral("per prima"),
+                                           Tra(parola), azione));
+    }
+
+    void RispostaTraLeScelte(int i)
+    {
+        if (!m_d.Scelte.isEmpty() && !m_d.Scelte.contains(m_d.Risposta[i]))
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 non è tra le scelte "
+                                                            "dell'elenco").arg(Tra(m_d.Risposta[i])));
+    }
+
+    void ControllaElenco(int i, const QString& casella)
+    {
+        const int tipo = m_d.TipoEsercizio;
+        const QString& r = m_d.Risposta[i];
+        const QString& k = m_d.Chiave[i];
+        RispostaTraLeScelte(i);
+        switch (tipo) {
+        case 4: {
+            // The key is coloured once the answer has been written after the sentence.
+            const QString dopo = casella.left(casella.size() - 2) + QStringLiteral(" [") + r
+                + QLatin1Char(']');
+            if (!dopo.contains(k))
+                SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 non compare nella frase, "
+                                                              "che la deve colorare").arg(Tra(k)));
+            else if (!k.isEmpty())
+                OccorrenzaIntera(i, CampoChiave(i), dopo, k, false, QStringLiteral("la chiave"),
+                                 QStringLiteral("colora quel punto invece della parola intera"));
+            break;
+        }
+        case 16:
+            // The blue goes to the first occurrence of the answer in the whole text.
+            if (m_d.Frase[i].contains(r))
+                SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 compare già nella frase, e il "
+                                                                "programma colora quella invece della parola "
+                                                                "aggiunta alla fine").arg(Tra(r)));
+            break;
+        case 12:
+            if (!casella.contains(QStringLiteral("...")))
+                SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere i puntini ... "
+                                                             "al posto della risposta"));
+            break;
+        case 14:
+            if (!casella.contains(QStringLiteral("(...)")))
+                SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere (...) al posto "
+                                                             "della chiave"));
+            break;
+        default:
+            break;
+        }
+    }
+
+    void ControllaDueScelte(int i, const QString& casella)
+    {
+        const int tipo = m_d.TipoEsercizio;
+        const QString& r = m_d.Risposta[i];
+        const QString& k = m_d.Chiave[i];
+        bool trovata = m_d.Scelte.contains(r);
+        for (const QString& a : m_d.Scelte) {
+            if (trovata)
+                break;
+            if (!a.isEmpty() && r.startsWith(a) && m_d.Scelte.contains(r.mid(a.size())))
+                trovata = true;
+        }
+        if (!trovata && !m_d.Scelte.isEmpty())
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("nessuna coppia di scelte dell'elenco, "
+                                                            "una dopo l'altra, forma la risposta %1")
+                                                 .arg(Tra(r)));
+        if (tipo == 5 && !casella.contains(k))
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 non compare nella frase, "
+                                                          "che la deve colorare").arg(Tra(k)));
+        else if (tipo == 5 && !k.isEmpty())
+            OccorrenzaIntera(i, CampoChiave(i), casella, k, false, QStringLiteral("la chiave"),
+                             QStringLiteral("colora quel punto invece della parola intera"));
+        int p = 0, q = 0;
+        if (tipo == 11 && !SpazioTraTonde(casella, p, q))
+            SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere una parte tra "
+                                                         "parentesi tonde ( ), che la chiave sostituisce"));
+        if (tipo == 18) {
+            const int a = casella.indexOf(QLatin1Char('['));
+            const int b = casella.indexOf(QLatin1Char(']'));
+            // The key takes the place of the brackets and of what they hold.
+            if (b - a - 1 != k.size()) {
+                SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 ha %2, ma tra le parentesi "
+                                                              "quadre della frase ce ne sono %3")
+                                                   .arg(Tra(k), Caratteri(k.size())).arg(b - a - 1));
+            } else {
+                // The key, once in place of the brackets, is coloured where it is found first.
+                QString dopo = casella;
+                dopo.replace(a, b - a + 1, k);
+                if (dopo.indexOf(k) != a)
+                    SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave %1 compare nella frase prima "
+                                                                  "delle parentesi quadre, e il programma "
+                                                                  "colora quella").arg(Tra(k)));
+            }
+        }
+    }
+
+    void ControllaDueSpazi(int i, const QString& casella)
+    {
+        const QString& r = m_d.Risposta[i];
+        const QString& k = m_d.Chiave[i];
+        int primo = 0, secondo = 0;
+        const QString mostrata = DopoDueParentesi(casella, k, primo, secondo);
+        if (k.size() != primo + secondo) {
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave deve essere lunga quanto le due "
+                                                          "parti tra parentesi quadre, cioè %1 + %2 "
+                                                          "caratteri, ma ne ha %3")
+                                               .arg(primo).arg(secondo).arg(k.size()));
+            return;
+        }
+        int p = 0, q = 0;
+        bool spazi = SpazioTraTonde(mostrata, p, q);
+        if (spazi) {
+            QString dopo = mostrata;
+            dopo.remove(p, q - p + 1);
+            spazi = SpazioTraTonde(dopo, p, q);
+        }
+        if (!spazi)
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave deve mettere nella frase due spazi "
+                                                          "tra parentesi tonde, come (...)(...)"));
+        bool inizio = false, fine = false;
+        for (const QString& s : m_d.Scelte) {
+            inizio = inizio || (!s.isEmpty() && r.startsWith(s));
+            fine = fine || (!s.isEmpty() && r.endsWith(s));
+        }
+        if (!m_d.Scelte.isEmpty() && (!inizio || !fine))
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 deve essere formata da due "
+                                                            "scelte dell'elenco, una dopo l'altra")
+                                                 .arg(Tra(r)));
+    }
+
+    void ControllaParola(int i, const QString& casella)
+    {
+        const int tipo = m_d.TipoEsercizio;
+        const QString& r = m_d.Risposta[i];
+        const QString& k = m_d.Chiave[i];
+        if (!ParolaCliccabile(casella, r)) {
+            if (casella.contains(r))
+                SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 compare nella frase ma "
+                                                                "non è una parola intera: il doppio clic "
+                                                                "seleziona solo lettere e cifre")
+                                                     .arg(Tra(r)));
+            else
+                SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 non compare nella frase")
+                                                     .arg(Tra(r)));
+        }
+        if (tipo == 42)
+            OccorrenzaIntera(i, CampoRisposta(i), casella, r, false, QStringLiteral("la risposta"),
+                             QStringLiteral("sostituisce quel punto invece della parola intera"));
+        if (tipo == 1 && k.isEmpty())
+            OccorrenzaIntera(i, CampoRisposta(i), casella, r, true, QStringLiteral("la risposta"),
+                             QStringLiteral("colora quel punto invece della parola intera"));
+        const QString segno = SegnoDelTipo(tipo);
+        if (!segno.isEmpty() && !k.contains(segno))
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave deve contenere il segno %1 che "
+                                                          "chiude la parte colorata in blu")
+                                               .arg(Tra(segno)));
+    }
+
+    void ControllaConta(int i, const QString& casella)
+    {
+        const QString& r = m_d.Risposta[i];
+        bool ok = false;
+        const int n = r.toInt(&ok);
+        if (!ok || n < 1 || n > 32767) {
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta deve essere il numero delle "
+                                                            "parole da trovare (1 o più), non %1")
+                                                 .arg(Tra(r)));
+            return;
+        }
+        const QString& k = m_d.Chiave[i];
+        const int possibili = ParoleDaTrovare(casella, k);
+        // A word counts as found when it occurs anywhere in the key, even
+        // inside a longer word: that gives the pupil answers not meant.
+        QStringList dentro;
+        for (const auto& p : ParoleCliccabili(casella)) {
+            const QString& w = p.second;
+            if (w.size() < 3 || !k.contains(w) || dentro.contains(w))
+                continue;
+            bool intera = false;
+            for (int pos = k.indexOf(w); pos >= 0 && !intera; pos = k.indexOf(w, pos + 1))
+                intera = ParolaCheContiene(k, pos, w.size()).isEmpty();
+            if (!intera)
+                dentro << w;
+        }
+        for (const QString& w : dentro)
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la parola %1 della frase vale come trovata perché "
+                                                          "compare dentro una parola della chiave")
+                                               .arg(Tra(w)));
+        if (dentro.isEmpty() && n < possibili)
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("nella frase ci sono %1 parole che valgono come "
+                                                            "trovate, ma la risposta ne chiede %2: la frase "
+                                                            "finisce prima che l'alunno le trovi tutte")
+                                                 .arg(possibili).arg(n));
+        if (n > possibili)
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta chiede %1 parole, ma nella frase %2 "
+                                                            "di almeno tre lettere che compaiono nella chiave")
+                                                 .arg(n)
+                                                 .arg(possibili == 1 ? QStringLiteral("c'è solo 1 parola")
+                                                                     : QStringLiteral("ci sono solo %1 parole")
+                                                                           .arg(possibili)));
+    }
+
+    void ControllaTratto(int i, const QString& casella)
+    {
+        const int tipo = m_d.TipoEsercizio;
+        const QString& r = m_d.Risposta[i];
+        const QString& k = m_d.Chiave[i];
+        if (!casella.contains(r)) {
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 non compare nella frase").arg(Tra(r)));
+            return;
+        }
+        if (tipo >= 50 && r.contains(QLatin1Char('.'))) {
+            // A marked stretch with a full stop loses its last three characters.
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("la risposta %1 contiene un punto: nei tipi da 50 "
+                                                            "a 54 il programma toglie gli ultimi tre caratteri a "
+                                                            "un tratto con un punto, e chi seleziona proprio la "
+                                                            "risposta sbaglia").arg(Tra(r)));
+            return;
+        }
+        // The colouring of a right answer, as a span of the key text.
+        const int lr = r.size();
+        int inizio = 0;
+        int lunghezza = 0;
+        bool nellaChiave = true;
+        const int pc = k.indexOf(r); // 0-based, -1 when absent
+        const int pf = casella.indexOf(r);
+        switch (tipo) {
+        case 44: nellaChiave = pc >= 0; inizio = pc; lunghezza = lr; break;
+        case 45: inizio = 0; lunghezza = lr; break;
+        case 50: nellaChiave = pc >= 0; inizio = pc - 1; lunghezza = lr + 2; break;
+        case 51: nellaChiave = pc >= 0; inizio = pc - 2; lunghezza = lr + 4; break;
+        case 52: inizio = pf; lunghezza = lr + 4; break;
+        case 53: inizio = qMax(pf, 1) - 1; lunghezza = lr + 4; break;
+        case 54: nellaChiave = pc >= 0; inizio = qMax(pc, 1) - 1; lunghezza = lr + 2; break;
+        default: break;
+        }
+        if (!nellaChiave) {
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la risposta %1 non compare nella chiave, "
+                                                          "dove deve essere colorata").arg(Tra(r)));
+            return;
+        }
+        if (tipo == 44 || tipo == 50 || tipo == 51 || tipo == 54)
+            OccorrenzaIntera(i, CampoChiave(i), k, r, false, QStringLiteral("nella chiave la risposta"),
+                             QStringLiteral("colora quel punto invece della parola intera"));
+        if (tipo == 52 || tipo == 53)
+            OccorrenzaIntera(i, CampoRisposta(i), casella, r, false, QStringLiteral("la risposta"),
+                             QStringLiteral("parte da quel punto per colorare la chiave"));
+        if (tipo == 52 && pf >= 0 && pf < k.size() && k.at(pf) != QLatin1Char(' '))
+            // That character becomes the line break before the spoken words.
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("il carattere %1 della chiave (%2), dove nella frase "
+                                                          "comincia la risposta, diventa un a capo e sparisce: "
+                                                          "in quella posizione la chiave deve avere uno spazio")
+                                               .arg(pf + 1).arg(Tra(k.at(pf))));
+        if (inizio < 0)
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("nella chiave, prima della risposta, serve almeno "
+                                                          "%1, che viene colorato con lei")
+                                               .arg(Caratteri(pc - inizio)));
+        else if (inizio + lunghezza > k.size())
+            SegnalaRiga(i, CampoChiave(i), QStringLiteral("la colorazione della risposta esce dalla "
+                                                          "chiave: arriva al carattere %1, ma la chiave "
+                                                          "ne ha %2")
+                                               .arg(inizio + lunghezza).arg(k.size()));
+    }
+
+    void ControllaSceltePerTutte(int tipo)
+    {
+        const QStringList& scelte = m_d.Scelte;
+        if (tipo != 15) {
+            // Each entry serves one item: an answer needs as many copies as items.
+            QStringList viste;
+            for (int i = 0; i < NumeroRighe; ++i) {
+                const QString& r = m_d.Risposta[i];
+                if (r.isEmpty() || viste.contains(r))
+                    continue;
+                viste << r;
+                QStringList frasi;
+                for (int j = 0; j < NumeroRighe; ++j)
+                    if (m_d.Risposta[j] == r)
+                        frasi << QString::number(j + 1);
+                const int copie = int(scelte.count(r));
+                if (copie > 0 && copie < frasi.size())
+                    Segnala(2, QStringLiteral("la scelta %1 serve a %2 frasi (%3), ma l'elenco la contiene "
+                                              "%4: il tipo %5 toglie dall'elenco ogni scelta usata")
+                                   .arg(Tra(r)).arg(frasi.size()).arg(frasi.join(QStringLiteral(", ")))
+                                   .arg(copie == 1 ? QStringLiteral("una volta")
+                                                   : QStringLiteral("%1 volte").arg(copie))
+                                   .arg(tipo));
+            }
+            return;
+        }
+        // Kind 15: a beginning and an end of the answer for every item.
+        const auto va = [&](int posto, int s) {
+            const QString& r = m_d.Risposta[posto / 2];
+            if (scelte.at(s).isEmpty())
+                return false;
+            return posto % 2 == 0 ? r.startsWith(scelte.at(s)) : r.endsWith(scelte.at(s));
+        };
+        QStringList frasi;
+        for (int posto : PostiSenzaScelta(NumeroRighe * 2, scelte.size(), va)) {
+            const int i = posto / 2;
+            bool adatta = false;
+            for (int s = 0; s < scelte.size(); ++s)
+                adatta = adatta || va(posto, s);
+            const QString voce = QStringLiteral("%1 (%2)").arg(i + 1).arg(Tra(m_d.Risposta[i]));
+            if (adatta && !frasi.contains(voce))
+                frasi << voce;
+        }
+        if (frasi.size() == 1)
+            Segnala(2, QStringLiteral("le scelte non bastano per tutte le frasi: il tipo 15 toglie "
+                                      "dall'elenco ogni scelta usata, e per la frase %1 non ne resta una "
+                                      "adatta").arg(frasi.first()));
+        else if (frasi.size() > 1)
+            Segnala(2, QStringLiteral("le scelte non bastano per tutte le frasi: il tipo 15 toglie "
+                                      "dall'elenco ogni scelta usata, e per le frasi %1 non ne resta una "
+                                      "adatta").arg(frasi.join(QStringLiteral(", "))));
+    }
+
+    QString m_nome;
+    const DatiEsercizio& m_d;
+    int m_base = 2;
+};
+
+// Fields of a file, without the empty ones at its end (a blank last line).
+int CampiSignificativi(const QByteArray& contenuto)
+{
+    LettoreCampi l(contenuto);
+    QString c;
+    int tutti = 0;
+    int pieni = 0;
+    while (l.LeggiTesto(c)) {
+        ++tutti;
+        if (!c.trimmed().isEmpty())
+            pieni = tutti;
+    }
+    return pieni;
+}
+
+QString Relativo(const QString& percorso)
+{
+    QString base = CartellaApplicazione();
+    QString p = percorso;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    base.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (p.startsWith(base))
+        p = p.mid(base.size());
+    while (p.startsWith(QLatin1Char('/')))
+        p.remove(0, 1);
+    return p;
+}
+
+// The path builders read the current category; this lends it for a check.
+class CategoriaPrestata {
+public:
+    explicit CategoriaPrestata(int categoria) : m_prima(Globali::CategoriaCorrente)
+    {
+        Globali::CategoriaCorrente = QString::fromLatin1(DatiCategoria(categoria).cartella);
+    }
+    ~CategoriaPrestata() { Globali::CategoriaCorrente = m_prima; }
+
+private:
+    QString m_prima;
+};
+
+struct Luogo {
+    QString file;
+    int campo;
+    int riga;
+};
+using FrasiViste = QHash<QString, Luogo>;
+
+bool ValidoUtf8(const QByteArray& b)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString testo = utf8(b);
+    return !utf8.hasError() && !testo.isNull();
+}
+
+// Data files are Windows-1252 with CR LF line ends: a file saved as UTF-8
+// shows its accents garbled, and lone line ends are not what the pack uses.
+QList<Problema> ControllaScrittura(const QString& nome, const QByteArray& b)
+{
+    QList<Problema> problemi;
+    bool alti = false;
+    for (char c : b)
+        alti = alti || static_cast<unsigned char>(c) >= 0x80;
+    if (b.startsWith("\xEF\xBB\xBF") || (alti && ValidoUtf8(b)))
+        problemi << Problema{nome, 0, QStringLiteral("il file è salvato in UTF-8: le lettere accentate "
+                                                     "appaiono sbagliate; va salvato in Windows-1252 (ANSI)")};
+    bool soloLf = false;
+    for (int i = 0; i < b.size(); ++i) {
+        if (b[i] == '\n' && (i == 0 || b[i - 1] != '\r'))
+            soloLf = true;
+        if (b[i] == '\r' && (i + 1 >= b.size() || b[i + 1] != '\n'))
+            soloLf = true;
+    }
+    if (soloLf)
+        problemi << Problema{nome, 0, QStringLiteral("le righe devono finire con CR LF (l'a capo di Windows)")};
+    return problemi;
+}
+
+// Files of a folder that the program never opens: numbers beyond the last
+// exercise of the category, or names it does not build.
+QList<Problema> FileInPiu(const QString& cartella, const QString& inizio, int voci)
+{
+    QList<Problema> problemi;
+    const QRegularExpression nomeGiusto(QStringLiteral("^%1 (\\d\\d)\\.txt$").arg(inizio),
+                                        QRegularExpression::CaseInsensitiveOption);
+    for (const QString& f : ElencaFile(cartella, QStringLiteral("*"))) {
+        const auto m = nomeGiusto.match(f);
+        const QString nome = Relativo(RisolviPercorso(cartella) + QLatin1Char('/') + f);
+        if (!m.hasMatch())
+            problemi << Problema{nome, 0, QStringLiteral("il programma non legge questo file: i nomi "
+                                                         "devono essere \"%1 NN.txt\" con NN da 00 a %2")
+                                              .arg(inizio, DueCifre(voci - 1))};
+        else if (m.captured(1).toInt() >= voci)
+            problemi << Problema{nome, 0, QStringLiteral("il programma non legge questo file: la "
+                                                         "categoria ha %1 esercizi, da 00 a %2")
+                                              .arg(voci).arg(DueCifre(voci - 1))};
+    }
+    return problemi;
+}
+
+QList<Problema> VerificaIndice(int categoria, bool scritto)
+{
+    const int voci = DatiCategoria(categoria).ultimoEsercizio + 1;
+    const QString percorso = scritto ? PercorsoIndiceScritto() : PercorsoIndice();
+    const QString nome = Relativo(percorso);
+    QList<Problema> problemi;
+    QByteArray contenuto;
+    if (!FileExist(percorso) || !LeggiFile(percorso, contenuto)) {
+        problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
+        return problemi;
+    }
+    problemi << ControllaScrittura(nome, contenuto);
+    QVector<QString> titoli(voci), testi(voci);
+    const bool letto = LeggiFileIndice(percorso, titoli, testi);
+    const int campi = CampiSignificativi(contenuto);
+    if (!letto || campi < 3 * voci) {
+        problemi << Problema{nome, campi + 1,
+                             QStringLiteral("il file finisce dopo %1 voci complete, ma ne servono %2 "
+                                            "(una per esercizio, tre campi ciascuna)")
+                                 .arg(campi / 3).arg(voci)};
+        return problemi;
+    }
+    if (campi > 3 * voci)
+        problemi << Problema{nome, 3 * voci + 1,
+                             QStringLiteral("dopo le %1 voci il file contiene altri campi, che il "
+                                            "programma non legge: le voci devono essere esattamente %1")
+                                 .arg(voci)};
+    for (int n = 0; n < voci; ++n) {
+        if (titoli[n].trimmed().isEmpty())
+            problemi << Problema{nome, 3 * n + 2,
+                                 QStringLiteral("voce %1 (esercizio %2): il titolo è vuoto").arg(n + 1).arg(DueCifre(n))};
+        if (testi[n].trimmed().isEmpty())
+            problemi << Problema{nome, 3 * n + 3,
+                                 QStringLiteral("voce %1 (esercizio %2): la consegna è vuota").arg(n + 1).arg(DueCifre(n))};
+    }
+    return problemi;
+}
+
+QList<Problema> VerificaCategoriaDa(int categoria, Conteggi* conteggi, FrasiViste* frasi)
+{
+    CategoriaPrestata prestata(categoria);
+    const int voci = DatiCategoria(categoria).ultimoEsercizio + 1;
+    QList<Problema> problemi;
+    problemi << VerificaIndice(categoria, false) << VerificaIndice(categoria, true);
+    if (conteggi)
+        ++conteggi->categorie;
+
+    if (!CartellaEserciziPresente(categoria)) {
+        problemi << Problema{Relativo(CartellaApplicazione() + QStringLiteral("/Esercizi/")
+                                      + Globali::CategoriaCorrente),
+                             0, QStringLiteral("la cartella degli esercizi non esiste: mancano tutti i "
+                                               "%1 esercizi").arg(voci)};
+    } else {
+        for (int n = 0; n < voci; ++n) {
+            const QString percorso = PercorsoEsercizio(n);
+            const QString nome = Relativo(percorso);
+            if (conteggi)
+                ++conteggi->esercizi;
+            QByteArray contenuto;
+            if (!FileExist(percorso) || !LeggiFile(percorso, contenuto)) {
+                problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
+                continue;
+            }
+            problemi << ControllaScrittura(nome, contenuto) << VerificaEsercizioDa(nome, contenuto);
+            DatiEsercizio d;
+            if (!frasi || !LeggiEsercizioDa(contenuto, d).ok)
+                continue;
+            const int base = 2 + int(d.Scelte.size());
+            for (int i = 0; i < NumeroRighe; ++i) {
+                const QString f = TogliSpazi(d.Frase[i]);
+                // Single terms may come back; whole sentences may not.
+                if (f.count(QLatin1Char(' ')) < 2)
+                    continue;
+                const Luogo qui{nome, base + 3 * i + 1, i + 1};
+                const auto prima = frasi->constFind(f);
+                if (prima == frasi->constEnd()) {
+                    frasi->insert(f, qui);
+                    continue;
+                }
+                problemi << Problema{nome, qui.campo,
+                                     QStringLiteral("frase %1: la stessa frase c'è già in %2, frase %3")
+                                         .arg(qui.riga).arg(prima->file).arg(prima->riga)};
+            }
+        }
+        problemi << FileInPiu(CartellaApplicazione() + QStringLiteral("/Esercizi/") + Globali::CategoriaCorrente,
+                              QStringLiteral("ESERCIZIO"), voci);
+    }
+
+    const QString cartellaHelp = CartellaApplicazione() + QStringLiteral("/Help/") + Globali::CategoriaCorrente;
+    if (!QFileInfo::exists(RisolviPercorso(cartellaHelp))) {
+        problemi << Problema{Relativo(cartellaHelp), 0,
+                             QStringLiteral("la cartella delle pagine di aiuto non esiste: mancano "
+                                            "tutte le %1 pagine").arg(voci)};
+        return problemi;
+    }
+    for (int n = 0; n < voci; ++n) {
+        const QString percorso = PercorsoHelp(n);
+        const QString nome = Relativo(percorso);
+        if (conteggi)
+            ++conteggi->pagineHelp;
+        QByteArray contenuto;
+        if (!FileExist(percorso) || !LeggiFile(percorso, contenuto)) {
+            problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
+            continue;
+        }
+        problemi << ControllaScrittura(nome, contenuto) << VerificaHelpDa(nome, contenuto);
+    }
+    problemi << FileInPiu(cartellaHelp, QStringLiteral("help"), voci);
+    return problemi;
+}
+
+} // namespace
+
+QList<Problema> VerificaEsercizioDa(const QString& nome, const QByteArray& contenuto)
+{
+    QList<Problema> problemi;
+    DatiEsercizio d;
+    const EsitoLettura esito = LeggiEsercizioDa(contenuto, d);
+    // A number that is not one is the field just read, not the next one.
+    LettoreCampi numeri(contenuto);
+    qint16 numero = 0;
+    const bool tipoLetto = numeri.LeggiNumero(numero);
+    const bool sceltePresenti = tipoLetto && numeri.LeggiNumero(numero);
+    const QString tipoNonGestito = QStringLiteral("il tipo di esercizio %1 non è gestito dal programma "
+                                                  "(tipi ammessi: da 1 a 16, 18, da 41 a 54)")
+                                       .arg(d.TipoEsercizio);
+    if (!esito.ok) {
+        const int campo = !tipoLetto ? 1 : (!sceltePresenti ? 2 : esito.campo);
+        if (tipoLetto && !TipoGestito(d.TipoEsercizio))
+            problemi << Problema{nome, 1, tipoNonGestito};
+        problemi << Problema{nome, campo, esito.motivo};
+        return problemi;
+    }
+    if (!TipoGestito(d.TipoEsercizio)) {
+        problemi << Problema{nome, 1, tipoNonGestito};
+        return problemi;
+    }
+    const int attesi = 2 + int(d.Scelte.size()) + 3 * NumeroRighe;
+    if (CampiSignificativi(contenuto) > attesi) {
+        // Usually a choice count that does not match the choices written.
+        problemi << Problema{nome, attesi + 1,
+                             QStringLiteral("dopo la quattordicesima frase il file contiene altri campi, "
+                                            "che il programma non legge: controllare il numero delle "
+                                            "scelte (campo 2) e che le frasi siano 14")};
+    }
+    ControlloEsercizio controllo(nome, d);
+    controllo.Esegui();
+    problemi << controllo.problemi;
+    // In the order of the file, as a teacher reads it.
+    std::stable_sort(problemi.begin(), problemi.end(),
+                     [](const Problema& a, const Problema& b) { return a.campo < b.campo; });
+    return problemi;
+}
+
+QList<Problema> VerificaHelpDa(const QString& nome, const QByteArray& contenuto)
+{
+    QList<Problema> problemi;
+    LettoreCampi l(contenuto);
+    QString titolo;
+    if (!l.LeggiTesto(titolo) || titolo.trimmed().isEmpty()) {
+        problemi << Problema{nome, 1, QStringLiteral("manca il titolo della pagina")};
+        return problemi;
+    }
+    QStringList chiavi;
+    for (int c = 0; c < 3; ++c) {
+        QString k;
+        if (!l.LeggiTesto(k)) {
+            problemi << Problema{nome, c + 2, QStringLiteral("manca la parola chiave %1 (ne servono tre)").arg(c + 1)};
+            return problemi;
+        }
+        if (k.trimmed().isEmpty())
+            problemi << Problema{nome, c + 2, QStringLiteral("la parola chiave %1 è vuota").arg(c + 1)};
+        chiavi << k;
+    }
+    QString pagina;
+    bool piena = false;
+    QString riga;
+    while (l.LeggiTesto(riga)) {
+        pagina += riga + ACapo;
+        piena = piena || !riga.trimmed().isEmpty();
+    }
+    if (!piena) {
+        problemi << Problema{nome, 5, QStringLiteral("la pagina non ha righe di testo dopo le tre parole chiave")};
+        return problemi;
+    }
+    // The viewer shows the typographic quotes in place of their substitutes.
+    pagina.replace(QChar(0x00A3), QChar(0x00AB));
+    pagina.replace(QLatin1Char('$'), QChar(0x00BB));
+    pagina.replace(QLatin1Char('%'), QChar(0x201C));
+    pagina.replace(QLatin1Char('&'), QChar(0x201D));
+    for (int c = 0; c < 3; ++c)
+        if (!chiavi[c].trimmed().isEmpty() && !pagina.contains(chiavi[c]))
+            problemi << Problema{nome, c + 2, QStringLiteral("la parola chiave %1 non compare nel testo "
+                                                             "della pagina, dove deve essere evidenziata")
+                                                  .arg(Tra(chiavi[c]))};
+    if (!pagina.contains(QStringLiteral("Esempi:")))
+        problemi << Problema{nome, 5, QStringLiteral("il testo della pagina non contiene \"Esempi:\"")};
+    return problemi;
+}
+
+QList<Problema> VerificaWavDa(const QString& nome, const QByteArray& b)
+{
+    QList<Problema> problemi;
+    auto u32 = [&](int pos) {
+        return quint32(quint8(b[pos])) | quint32(quint8(b[pos + 1])) << 8
+            | quint32(quint8(b[pos + 2])) << 16 | quint32(quint8(b[pos + 3])) << 24;
+    };
+    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") {
+        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV: manca l'intestazione RIFF/WAVE")};
+        return problemi;
+    }
+    bool fmt = false;
+    bool data = false;
+    qint64 pos = 12;
+    while (pos + 8 <= b.size()) {
+        const QByteArray id = b.mid(int(pos), 4);
+        const qint64 lunghezza = u32(int(pos) + 4);
+        if (pos + 8 + lunghezza > b.size()) {
+            problemi << Problema{nome, 0, QStringLiteral("il blocco %1 va oltre la fine del file")
+                                              .arg(QString::fromLatin1(id).trimmed())};
+            return problemi;
+        }
+        if (id == "fmt ")
+            fmt = fmt || lunghezza >= 16;
+        if (id == "data")
+            data = true;
+        pos += 8 + lunghezza + (lunghezza & 1);
+    }
+    if (!fmt)
+        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV valido: manca il blocco fmt")};
+    if (!data)
+        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV valido: manca il blocco data")};
+    return problemi;
+}
+
+bool CartellaEserciziPresente(int categoria)
+{
+    const QString p = CartellaApplicazione() + QStringLiteral("/Esercizi/")
+        + QString::fromLatin1(DatiCategoria(categoria).cartella);
+    return QFileInfo(RisolviPercorso(p)).isDir();
+}
+
+QList<Problema> VerificaCategoria(int categoria, Conteggi* conteggi)
+{
+    return VerificaCategoriaDa(categoria, conteggi, nullptr);
+}
+
+QList<Problema> VerificaSuoni(Conteggi* conteggi)
+{
+    QList<Problema> problemi;
+    const char* cue[] = {"press.wav", "wrong.wav", "right.wav", "win.wav"};
+    for (const char* c : cue) {
+        const QString percorso = PercorsoSuono(QString::fromLatin1(c));
+        const QString nome = Relativo(percorso);
+        if (conteggi)
+            ++conteggi->suoni;
+        QByteArray contenuto;
+        if (!FileExist(percorso) || !LeggiFile(percorso, contenuto)) {
+            problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
+            continue;
+        }
+        problemi << VerificaWavDa(nome, contenuto);
+    }
+    return problemi;
+}
+
+QList<Problema> VerificaCartella(bool soloPresenti, Conteggi* conteggi)
+{
+    QList<Problema> problemi;
+    FrasiViste frasi;
+    for (int c = 0; c < NumeroCategorie; ++c) {
+        if (soloPresenti && !CartellaEserciziPresente(c))
+            continue;
+        problemi << VerificaCategoriaDa(c, conteggi, &frasi);
+    }
+    problemi << VerificaSuoni(conteggi);
+    return problemi;
+}

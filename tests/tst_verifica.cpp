@@ -1,0 +1,590 @@
+// The content checker: every problem class on deliberately broken files,
+// a complete valid pack, the bundled content and the console tool.
+#include "Supporto.h"
+
+#include "content/Catalogo.h"
+#include "content/LettoreCampi.h"
+#include "content/Percorsi.h"
+#include "content/Verifica.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Riga {
+    QString frase, risposta, chiave;
+};
+
+// A valid exercise of a kind: its choices and one item used 14 times (the
+// prefix keeps the sentences of a pack all different).
+struct Modello {
+    QStringList scelte;
+    Riga riga;
+};
+
+Modello ModelloValido(int tipo, const QString& p = QString())
+{
+    auto volte = [](const QString& s, int n) {
+        QStringList l;
+        for (int i = 0; i < n; ++i)
+            l << s;
+        return l;
+    };
+    switch (tipo) {
+    case 1: return {{}, {p + "Il gatto dorme.", "gatto", "nome"}};
+    case 2: return {{}, {p + "Il gatto e il cane giocano.", "2", "gatto cane"}};
+    case 3: return {{"nome", "articolo", "verbo"}, {p + "Il cane abbaia.", "nome", "cane"}};
+    case 4: return {volte("le dita", 14), {p + "il dito", "le dita", "il dito"}};
+    case 5: return {{"articolo", "maschile", "femminile"}, {p + "Il cane corre.", "articolomaschile", "Il"}};
+    case 6: return {volte("Lo", 14), {p + "Il zaino pesa.", "Lo", "Il"}};
+    case 7: return {{"nome", "verbo"}, {p + "cane", "nome", "cane: nome"}};
+    case 8: return {{"Lo", "La"}, {p + "Il zaino pesa.", "Lo", "Il"}};
+    case 9: return {volte("nome", 14), {p + "cane", "nome", "cane: nome"}};
+    case 10: return {{"nome", "verbo"}, {p + "cane", "nome", "cane: nome"}};
+    case 11: return {{"nome", "comune", "proprio"}, {p + "Il (...) corre.", "nomecomune", "cane"}};
+    case 12: return {{"del", "dello"}, {p + "Compro ... pane.", "del", "pane"}};
+    case 13: return {volte("nome", 14), {p + "Il cane abbaia.", "nome", "cane"}};
+    case 14: return {{"cane", "gatto"}, {p + "Il (...) corre.", "cane", "cane"}};
+    case 15: return {volte("Il", 14) + volte("una", 14), {p + "[...] cane vede [...] gatta.", "Iluna", "(...)(...)"}};
+    case 16: return {volte("l'", 14), {p + "albero", "l'", ""}};
+    case 18: return {{"determinativo", "maschile"}, {p + "Vedo [..] cane.", "determinativomaschile", "il"}};
+    case 41: return {{}, {p + "Il gatto dorme.", "gatto", "Il gatto dorme. gatto: nome"}};
+    case 42: return {{}, {p + "Ho visto il zaino.", "il", "lo"}};
+    case 43: return {{}, {p + "Il gatto dorme.", "gatto", "gatto, nome comune"}};
+    case 46: return {{}, {p + "Il gatto dorme.", "gatto", "gatto; nome comune"}};
+    case 47: return {{"il", "l'"}, {p + "Vola * aquila.", "l'", "Vola l'aquila."}};
+    case 48: return {{}, {p + "Il gatto dorme.", "gatto", "gatto: nome comune"}};
+    case 49: return {{}, {p + "Il gatto dorme.", "gatto", "gatto... nome comune"}};
+    case 44: return {{}, {p + "Ho raccolto delle more.", "delle more", p + "Ho raccolto delle more."}};
+    case 45: return {{}, {p + "Mangio la mela.", "Mangio", "Mangio la mela."}};
+    case 50: return {{}, {p + "Ho raccolto delle more.", "delle more", p + "Ho raccolto delle more."}};
+    case 51: return {{}, {p + "Ho raccolto delle more nel bosco.", "delle more", p + "Ho raccolto delle more nel bosco."}};
+    case 52: return {{}, {p + "Mamma disse vieni qui.", "vieni qui", p + "Mamma disse: - Vieni qui."}};
+    case 53: return {{}, {p + "Luca disse: vieni qui.", "vieni qui", p + "Luca disse: \u00A3vieni qui$."}};
+    case 54: return {{}, {p + "Luca disse: vieni qui.", "vieni qui", p + "Luca disse: %vieni qui&."}};
+    default: return {};
+    }
+}
+
+QString Campo(const QString& s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// The fields of an exercise file, in order (field n at index n - 1). With a
+// prefix, each item gets its own sentence.
+QStringList CampiEsercizio(int tipo, const Modello& m, const QString& prefisso = QString())
+{
+    QStringList c{QString::number(tipo), QString::number(m.scelte.size())};
+    for (const QString& s : m.scelte)
+        c << Campo(s);
+    for (int i = 0; i < 14; ++i) {
+        const Riga r = prefisso.isEmpty() ? m.riga : ModelloValido(tipo, prefisso + QString::number(i) + ": ").riga;
+        c << Campo(r.frase) << Campo(r.risposta) << Campo(r.chiave);
+    }
+    return c;
+}
+
+QByteArray FileDaCampi(const QStringList& campi)
+{
+    return CodificaWindows1252(campi.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+QByteArray WavValido()
+{
+    QByteArray fmt("fmt ");
+    fmt += QByteArray("\x10\x00\x00\x00", 4);
+    fmt += QByteArray("\x01\x00\x01\x00\x40\x1F\x00\x00\x80\x3E\x00\x00\x02\x00\x10\x00", 16);
+    QByteArray data("data");
+    data += QByteArray("\x02\x00\x00\x00\x00\x00", 6);
+    QByteArray corpo = "WAVE" + fmt + data;
+    QByteArray wav("RIFF");
+    const quint32 n = quint32(corpo.size());
+    wav += char(n & 0xFF);
+    wav += char((n >> 8) & 0xFF);
+    wav += QByteArray(2, '\0');
+    return wav + corpo;
+}
+
+QString HelpValido(const QString& titolo)
+{
+    return Campo(titolo) + "\r\n\"nome\"\r\n\"articolo\"\r\n\"verbo\"\r\n"
+        + "\"Il nome, l'articolo e il verbo sono parti del discorso.\"\r\n"
+        + "\"Esempi: il cane, la casa.\"\r\n";
+}
+
+const int TipiGestiti[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 18,
+                           41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 54};
+
+// A complete, valid category: indexes, exercises of every kind, help pages.
+void ScriviCategoria(const CartellaProva& c, int categoria)
+{
+    const QString cat = QString::fromLatin1(DatiCategoria(categoria).cartella);
+    const int voci = DatiCategoria(categoria).ultimoEsercizio + 1;
+    QString indice;
+    for (int n = 0; n < voci; ++n) {
+        indice += QStringLiteral("%1,\"Titolo %1\",\"Consegna, %1\"\r\n").arg(n + 1);
+        const int tipo = TipiGestiti[(n + categoria) % std::size(TipiGestiti)];
+        const QString prefisso = QStringLiteral("Caso %1 %2 ").arg(categoria).arg(n);
+        c.ScriviByte(QStringLiteral("Esercizi/%1/ESERCIZIO %2.txt").arg(cat, DueCifre(n)),
+                     FileDaCampi(CampiEsercizio(tipo, ModelloValido(tipo), prefisso)));
+        c.Scrivi(QStringLiteral("Help/%1/help %2.txt").arg(cat, DueCifre(n)), HelpValido("Parti"));
+    }
+    c.Scrivi(QStringLiteral("Indice/%1.txt").arg(cat), indice);
+    c.Scrivi(QStringLiteral("IndiceScritto/%1.txt").arg(cat), indice);
+}
+
+void ScriviSuoni(const CartellaProva& c)
+{
+    for (const char* s : {"press.wav", "wrong.wav", "right.wav", "win.wav"})
+        c.ScriviByte(QStringLiteral("Suoni/") + QLatin1String(s), WavValido());
+}
+
+QStringList Righe(const QList<Problema>& problemi)
+{
+    QStringList r;
+    for (const Problema& p : problemi)
+        r << p.Riga();
+    return r;
+}
+
+} // namespace
+
+class TestVerifica : public QObject {
+    Q_OBJECT
+private slots:
+    void eserciziValidi_data();
+    void eserciziValidi();
+    void esercizioGuasto_data();
+    void esercizioGuasto();
+    void helpGuasto_data();
+    void helpGuasto();
+    void wav_data();
+    void wav();
+    void categoriaGuasta_data();
+    void categoriaGuasta();
+    void scrittura_data();
+    void scrittura();
+    void categoriaSenzaCartella();
+    void frasiRipetute();
+    void datiDistribuiti();
+    void programmaVerifica();
+};
+
+void TestVerifica::eserciziValidi_data()
+{
+    QTest::addColumn<int>("tipo");
+    for (int t : TipiGestiti)
+        QTest::addRow("tipo %d", t) << t;
+}
+
+void TestVerifica::eserciziValidi()
+{
+    QFETCH(int, tipo);
+    const QByteArray file = FileDaCampi(CampiEsercizio(tipo, ModelloValido(tipo)));
+    QCOMPARE(Righe(VerificaEsercizioDa(QStringLiteral("E.txt"), file)), QStringList());
+}
+
+void TestVerifica::esercizioGuasto_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QStringList>("scelte"); // replaces the valid ones when not empty
+    QTest::addColumn<QString>("frase");
+    QTest::addColumn<QString>("risposta");
+    QTest::addColumn<QString>("chiave");
+    QTest::addColumn<int>("campo"); // 0: counted from the items below
+    QTest::addColumn<QString>("parte"); // "frase", "risposta", "chiave" of item 1, or ""
+    QTest::addColumn<QString>("testo");
+
+    const QString sz; // keep the valid value
+    const QStringList nessuna;
+    // Reading and kind.
+    QTest::newRow("tipo non numerico") << -1 << nessuna << sz << sz << sz << 1 << "" << "non è un numero";
+    QTest::newRow("scelte non numeriche") << -4 << nessuna << sz << sz << sz << 2 << "" << "numero delle scelte non è un numero";
+    QTest::newRow("tipo 17 non gestito") << 17 << nessuna << sz << sz << sz << 1 << "" << "tipo di esercizio 17 non è gestito";
+    QTest::newRow("tipo 40 non gestito") << 40 << nessuna << sz << sz << sz << 1 << "" << "tipo di esercizio 40 non è gestito";
+    QTest::newRow("file corto") << -2 << nessuna << sz << sz << sz << 42 << "" << "finisce prima della fine della frase 14";
+    QTest::newRow("campi in più") << -3 << nessuna << sz << sz << sz << 45 << "" << "controllare il numero delle scelte";
+    QTest::newRow("elenco senza scelte") << 3 << QStringList{"-"} << sz << sz << sz << 2 << "" << "non ha scelte";
+    QTest::newRow("clic con scelte") << 1 << QStringList{"gatto"} << sz << sz << sz << 2 << "" << "deve essere 0";
+    // Every kind: empty fields.
+    QTest::newRow("risposta vuota") << 3 << nessuna << sz << "" << sz << 0 << "risposta" << "la risposta è vuota";
+    QTest::newRow("frase vuota") << 16 << nessuna << "" << sz << sz << 0 << "frase" << "testo della frase è vuoto";
+    QTest::newRow("chiave vuota tipo 7") << 7 << nessuna << sz << sz << "" << 0 << "chiave" << "la chiave è vuota";
+    // List kinds.
+    QTest::newRow("risposta non in elenco") << 3 << nessuna << sz << "aggettivo" << sz << 0 << "risposta" << "\"aggettivo\" non è tra le scelte";
+    QTest::newRow("chiave fuori frase tipo 3") << 3 << nessuna << sz << sz << "gatto" << 0 << "chiave" << "\"gatto\" non compare nella frase";
+    QTest::newRow("chiave fuori frase tipo 12") << 12 << nessuna << sz << sz << "latte" << 0 << "chiave" << "\"latte\" non compare";
+    QTest::newRow("chiave fuori frase tipo 4") << 4 << nessuna << sz << sz << "il naso" << 0 << "chiave" << "\"il naso\" non compare";
+    QTest::newRow("chiave fuori frase tipo 5") << 5 << nessuna << sz << sz << "Lo" << 0 << "chiave" << "\"Lo\" non compare";
+    QTest::newRow("mancano i puntini") << 12 << nessuna << "Compro il pane." << sz << sz << 0 << "frase" << "i puntini ...";
+    QTest::newRow("manca (...)") << 14 << nessuna << "Il cane corre." << sz << sz << 0 << "frase" << "(...)";
+    QTest::newRow("manca l'asterisco") << 47 << nessuna << "Vola l'aquila." << sz << sz << 0 << "frase" << "asterisco";
+    QTest::newRow("mancano le tonde") << 11 << nessuna << "Il cane corre." << sz << sz << 0 << "frase" << "parentesi tonde";
+    QTest::newRow("coppia mancante") << 5 << nessuna << sz << "articolofemminilesingolare" << sz << 0 << "risposta" << "nessuna coppia";
+    QTest::newRow("una scelta sola basta") << 5 << QStringList{"articolomaschile"} << sz << sz << sz << -1 << "" << "";
+    QTest::newRow("tipo 18 senza quadre") << 18 << nessuna << "Vedo il cane." << sz << sz << 0 << "frase" << "parentesi quadre";
+    QTest::newRow("tipo 18 chiave lunga") << 18 << nessuna << sz << sz << "uno" << 0 << "chiave" << "ha 3 caratteri, ma tra le parentesi quadre della frase ce ne sono 2";
+    QTest::newRow("tipo 15 una quadra") << 15 << nessuna << "[...] cane vede la gatta." << sz << sz << 0 << "frase" << "due parti tra parentesi quadre";
+    QTest::newRow("tipo 15 chiave corta") << 15 << nessuna << sz << sz << "(...)(..)" << 0 << "chiave" << "5 + 5 caratteri, ma ne ha 9";
+    QTest::newRow("tipo 15 senza tonde") << 15 << nessuna << sz << sz << "[...][...]" << 0 << "chiave" << "due spazi";
+    QTest::newRow("tipo 15 fine mancante") << 15 << nessuna << sz << "Ilune" << sz << 0 << "risposta" << "due scelte dell'elenco";
+    // The program's searches take the first occurrence: it must be the word meant.
+    QTest::newRow("chiave dentro una parola 3") << 3 << nessuna << "Il canestro e il cane." << sz << sz << 0 << "chiave" << "dentro la parola \"canestro\", e il programma colora";
+    QTest::newRow("chiave dentro una parola 5") << 5 << nessuna << "Ilaria e Il cane." << sz << sz << 0 << "chiave" << "dentro la parola \"Ilaria\"";
+    QTest::newRow("risposta dentro una parola 42") << 42 << nessuna << "Il filo e il zaino." << sz << sz << 0 << "risposta" << "dentro la parola \"filo\", e il programma sostituisce";
+    QTest::newRow("risposta già nella frase 16") << 16 << nessuna << "l'albero e " << sz << sz << 0 << "risposta" << "compare già nella frase";
+    QTest::newRow("chiave prima delle quadre 18") << 18 << nessuna << "il gatto vede [..] cane." << sz << sz << 0 << "chiave" << "prima delle parentesi quadre";
+    QTest::newRow("tratto dentro una parola 44") << 44 << nessuna << sz << sz << "Ho raccolto delle morelle e delle more." << 0 << "chiave" << "dentro la parola \"morelle\"";
+    QTest::newRow("parola staccata va bene") << 3 << nessuna << "Il cane, il canestro." << sz << sz << -1 << "" << "";
+    // Kinds that remove the entry used.
+    QTest::newRow("scelte finite tipo 4") << 4 << (QStringList{"le dita"} + QStringList(12, "le dita") + QStringList{"le mani"})
+                                     << sz << sz << sz << 2 << "" << "serve a 14 frasi (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14), ma l'elenco la contiene 13 volte";
+    QTest::newRow("scelta una volta tipo 13") << 13 << (QStringList(13, "aggettivo") + QStringList{"nome"})
+                                         << sz << sz << sz << 2 << "" << "ma l'elenco la contiene una volta";
+    QTest::newRow("scelte finite tipo 15") << 15 << (QStringList(14, "Il") + QStringList(13, "una") + QStringList{"un"})
+                                      << sz << sz << sz << 2 << "" << "per la frase 14 (\"Iluna\") non ne resta una";
+    // Word kinds.
+    QTest::newRow("parola assente") << 1 << nessuna << sz << "cane" << sz << 0 << "risposta" << "\"cane\" non compare nella frase";
+    QTest::newRow("parte di parola") << 1 << nessuna << sz << "gat" << sz << 0 << "risposta" << "non è una parola intera";
+    QTest::newRow("apostrofo") << 42 << nessuna << "Ho visto l'albero." << "l'albero" << sz << 0 << "risposta" << "non è una parola intera";
+    QTest::newRow("segno mancante tipo 41") << 41 << nessuna << sz << sz << "gatto: nome" << 0 << "chiave" << "il segno \".\"";
+    QTest::newRow("segno mancante tipo 49") << 49 << nessuna << sz << sz << "gatto. nome" << 0 << "chiave" << "il segno \"...\"";
+    QTest::newRow("conteggio non numero") << 2 << nessuna << sz << "due" << sz << 0 << "risposta" << "numero delle parole";
+    QTest::newRow("conteggio zero") << 2 << nessuna << sz << "0" << sz << 0 << "risposta" << "(1 o più)";
+    QTest::newRow("conteggio troppo alto") << 2 << nessuna << sz << "3" << sz << 0 << "risposta" << "solo 2 parole";
+    QTest::newRow("parole corte non contano") << 2 << nessuna << "Il re e la regina." << "2" << "re regina" << 0 << "risposta" << "solo 1 parola";
+    QTest::newRow("conteggio troppo basso") << 2 << nessuna << sz << "1" << sz << 0 << "risposta" << "ci sono 2 parole che valgono come trovate, ma la risposta ne chiede 1";
+    QTest::newRow("parola dentro la chiave 2") << 2 << nessuna << "Il pesce e il pescespada nuotano." << "1" << "pescespada" << 0 << "chiave" << "la parola \"pesce\" della frase vale come trovata";
+    // Stretch kinds.
+    QTest::newRow("tratto assente") << 44 << nessuna << sz << "delle fragole" << sz << 0 << "risposta" << "non compare nella frase";
+    QTest::newRow("tratto con punto 50") << 50 << nessuna << "Arriva il sig. Rossi." << "sig. Rossi" << "Arriva il sig. Rossi." << 0 << "risposta" << "contiene un punto";
+    QTest::newRow("tratto con punto 45 ammesso") << 45 << nessuna << "Piove. Resto a casa." << "Piove." << "Piove. Resto a casa." << -1 << "" << "";
+    QTest::newRow("tratto non nella chiave") << 44 << nessuna << sz << sz << "Ho raccolto le more." << 0 << "chiave" << "non compare nella chiave";
+    QTest::newRow("colore prima della chiave 50") << 50 << nessuna << sz << sz << "delle more nel bosco." << 0 << "chiave" << "prima della risposta, serve almeno 1 carattere,";
+    QTest::newRow("colore oltre la chiave 51") << 51 << nessuna << sz << sz << "Ho raccolto delle more." << 0 << "chiave" << "esce dalla chiave";
+    QTest::newRow("chiave corta 45") << 45 << nessuna << sz << sz << "Man" << 0 << "chiave" << "esce dalla chiave";
+    QTest::newRow("chiave corta 52") << 52 << nessuna << sz << sz << "Mamma disse." << 0 << "chiave" << "esce dalla chiave";
+    QTest::newRow("a capo su una lettera 52") << 52 << nessuna << sz << sz << "Mamma disse:- Vieni qui." << 0 << "chiave" << "il carattere 13 della chiave (\"-\")";
+    QTest::newRow("chiave corta 53") << 53 << nessuna << sz << sz << "Luca disse: vieni qui" << 0 << "chiave" << "esce dalla chiave";
+    QTest::newRow("tratto non nella chiave 54") << 54 << nessuna << sz << sz << "Luca disse: %vieni& qui." << 0 << "chiave" << "non compare nella chiave";
+}
+
+void TestVerifica::esercizioGuasto()
+{
+    QFETCH(int, tipo);
+    QFETCH(QStringList, scelte);
+    QFETCH(QString, frase);
+    QFETCH(QString, risposta);
+    QFETCH(QString, chiave);
+    QFETCH(int, campo);
+    QFETCH(QString, parte);
+    QFETCH(QString, testo);
+
+    QStringList campi;
+    if (tipo < 0) {
+        campi = CampiEsercizio(1, ModelloValido(1));
+        if (tipo == -1)
+            campi[0] = QStringLiteral("tre");
+        if (tipo == -2)
+            campi = campi.mid(0, campi.size() - 3);
+        if (tipo == -4)
+            campi[1] = QStringLiteral("due");
+        if (tipo == -3)
+            campi << Campo("Una frase di troppo.") << Campo("frase") << Campo("troppo");
+    } else {
+        Modello m = ModelloValido(tipo);
+        if (!scelte.isEmpty())
+            m.scelte = scelte == QStringList{"-"} ? QStringList() : scelte;
+        // Only the first item is broken; the other 13 stay valid.
+        campi = CampiEsercizio(tipo, m);
+        const int base = 2 + int(m.scelte.size());
+        if (!frase.isNull())
+            campi[base] = Campo(frase);
+        if (!risposta.isNull())
+            campi[base + 1] = Campo(risposta);
+        if (!chiave.isNull())
+            campi[base + 2] = Campo(chiave);
+        if (parte == QLatin1String("frase")) campo = base + 1;
+        if (parte == QLatin1String("risposta")) campo = base + 2;
+        if (parte == QLatin1String("chiave")) campo = base + 3;
+    }
+    const QList<Problema> problemi = VerificaEsercizioDa(QStringLiteral("Esercizi/Nomi/ESERCIZIO 07.txt"), FileDaCampi(campi));
+    if (campo < 0) {
+        QCOMPARE(Righe(problemi), QStringList());
+        return;
+    }
+    bool trovato = false;
+    for (const Problema& p : problemi)
+        trovato = trovato || (p.campo == campo && p.descrizione.contains(testo));
+    if (!trovato)
+        qWarning().noquote() << Righe(problemi).join(QLatin1Char('\n'));
+    QVERIFY2(trovato, qPrintable(QStringLiteral("atteso al campo %1: %2").arg(campo).arg(testo)));
+    for (const Problema& p : problemi)
+        QCOMPARE(p.file, QStringLiteral("Esercizi/Nomi/ESERCIZIO 07.txt"));
+    const Problema& primo = problemi.first();
+    QVERIFY(primo.Riga().startsWith(QStringLiteral("Esercizi/Nomi/ESERCIZIO 07.txt: campo ")));
+    if (parte.isEmpty())
+        return;
+    // Item problems name the item as the pupil sees it.
+    QVERIFY(primo.descrizione.startsWith(QStringLiteral("frase 1: ")));
+}
+
+void TestVerifica::helpGuasto_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<int>("campo");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("valida") << HelpValido("Parti") << -1 << "";
+    QTest::newRow("vuota") << "" << 1 << "manca il titolo";
+    QTest::newRow("titolo vuoto") << "\"\"\r\n\"a\"\r\n" << 1 << "manca il titolo";
+    QTest::newRow("due parole chiave") << "\"T\"\r\n\"a\"\r\n\"b\"\r\n" << 4 << "manca la parola chiave 3";
+    QTest::newRow("parola chiave vuota") << "\"T\"\r\n\"a\"\r\n\"\"\r\n\"b\"\r\n\"a b Esempi: x\"\r\n" << 3 << "la parola chiave 2 è vuota";
+    QTest::newRow("senza righe") << "\"T\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n" << 5 << "non ha righe";
+    QTest::newRow("parola chiave assente") << "\"T\"\r\n\"nome\"\r\n\"gatto\"\r\n\"verbo\"\r\n\"Il nome e il verbo.\"\r\n\"Esempi: io.\"\r\n" << 3 << "\"gatto\" non compare";
+    QTest::newRow("senza Esempi") << "\"T\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n\"a b c\"\r\n" << 5 << "\"Esempi:\"";
+    QTest::newRow("virgolette sostituite") << QString::fromUtf8("\"T\"\r\n\"«casa»\"\r\n\"b\"\r\n\"c\"\r\n\"£casa$ b c Esempi: x\"\r\n") << -1 << "";
+}
+
+void TestVerifica::helpGuasto()
+{
+    QFETCH(QString, testo);
+    QFETCH(int, campo);
+    QFETCH(QString, atteso);
+    const QList<Problema> problemi = VerificaHelpDa(QStringLiteral("Help/Nomi/help 03.txt"), CodificaWindows1252(testo));
+    if (campo < 0) {
+        QCOMPARE(Righe(problemi), QStringList());
+        return;
+    }
+    QVERIFY(!problemi.isEmpty());
+    QCOMPARE(problemi.first().campo, campo);
+    QVERIFY2(problemi.first().descrizione.contains(atteso), qPrintable(problemi.first().Riga()));
+}
+
+void TestVerifica::wav_data()
+{
+    QTest::addColumn<QByteArray>("dati");
+    QTest::addColumn<QString>("atteso");
+    const QByteArray buono = WavValido();
+    QByteArray senzaData = buono.left(buono.size() - 10);
+    QByteArray senzaFmt = buono;
+    senzaFmt.replace("fmt ", "junk");
+    QByteArray tagliato = buono.left(buono.size() - 1);
+    QTest::newRow("valido") << buono << "";
+    QTest::newRow("vuoto") << QByteArray() << "RIFF/WAVE";
+    QTest::newRow("testo") << QByteArray("non sono un suono") << "RIFF/WAVE";
+    QTest::newRow("senza data") << senzaData << "manca il blocco data";
+    QTest::newRow("senza fmt") << senzaFmt << "manca il blocco fmt";
+    QTest::newRow("blocco tagliato") << tagliato << "oltre la fine";
+}
+
+void TestVerifica::wav()
+{
+    QFETCH(QByteArray, dati);
+    QFETCH(QString, atteso);
+    const QList<Problema> problemi = VerificaWavDa(QStringLiteral("Suoni/win.wav"), dati);
+    if (atteso.isEmpty()) {
+        QCOMPARE(Righe(problemi), QStringList());
+        return;
+    }
+    QCOMPARE(problemi.size(), 1);
+    QVERIFY2(problemi.first().Riga().startsWith(QStringLiteral("Suoni/win.wav: ")), qPrintable(problemi.first().Riga()));
+    QVERIFY2(problemi.first().descrizione.contains(atteso), qPrintable(problemi.first().Riga()));
+}
+
+void TestVerifica::categoriaGuasta_data()
+{
+    // Category 8 (Congiunzioni): 10 exercises.
+    QTest::addColumn<QString>("file"); // replaced, or removed when contenuto is null
+    QTest::addColumn<QString>("contenuto");
+    QTest::addColumn<QString>("riga");
+    QString nove, undici;
+    for (int n = 1; n <= 9; ++n)
+        nove += QStringLiteral("%1,\"T\",\"C\"\r\n").arg(n);
+    undici = nove + "10,\"T\",\"C\"\r\n11,\"T\",\"C\"\r\n";
+    QTest::newRow("valida") << "" << QString() << "";
+    QTest::newRow("indice mancante") << "Indice/Congiunzioni.txt" << QString()
+                                     << "Indice/Congiunzioni.txt: il file non esiste";
+    QTest::newRow("indice corto") << "IndiceScritto/Congiunzioni.txt" << nove
+                                  << "IndiceScritto/Congiunzioni.txt: campo 28: il file finisce dopo 9 voci complete, ma ne servono 10";
+    QTest::newRow("indice lungo") << "Indice/Congiunzioni.txt" << undici
+                                  << "Indice/Congiunzioni.txt: campo 31: dopo le 10 voci";
+    QTest::newRow("riga vuota finale ammessa") << "Indice/Congiunzioni.txt" << nove + "10,\"T\",\"C\"\r\n\r\n" << "";
+    QTest::newRow("titolo vuoto") << "Indice/Congiunzioni.txt" << QString(nove).replace("4,\"T\"", "4,\"\"") + "10,T,C\r\n"
+                                  << "Indice/Congiunzioni.txt: campo 11: voce 4 (esercizio 03): il titolo è vuoto";
+    QTest::newRow("esercizio mancante") << "Esercizi/Congiunzioni/ESERCIZIO 09.txt" << QString()
+                                        << "Esercizi/Congiunzioni/ESERCIZIO 09.txt: il file non esiste";
+    QTest::newRow("aiuto mancante") << "Help/Congiunzioni/help 00.txt" << QString()
+                                    << "Help/Congiunzioni/help 00.txt: il file non esiste";
+    QString tipo17 = QString::fromLatin1(FileDaCampi(CampiEsercizio(1, ModelloValido(1), "Altro ")));
+    tipo17.replace(0, 1, QStringLiteral("17"));
+    QTest::newRow("esercizio guasto") << "Esercizi/Congiunzioni/ESERCIZIO 05.txt" << tipo17
+                                      << "Esercizi/Congiunzioni/ESERCIZIO 05.txt: campo 1: il tipo di esercizio 17";
+    QTest::newRow("esercizio in più") << "Esercizi/Congiunzioni/ESERCIZIO 10.txt" << "1\r\n"
+                                      << "Esercizi/Congiunzioni/ESERCIZIO 10.txt: il programma non legge questo file: la categoria ha 10 esercizi, da 00 a 09";
+    QTest::newRow("nome di aiuto sbagliato") << "Help/Congiunzioni/aiuto 01.txt" << "x\r\n"
+                                             << "Help/Congiunzioni/aiuto 01.txt: il programma non legge questo file: i nomi devono essere \"help NN.txt\"";
+    QTest::newRow("nomi senza maiuscole") << "esercizi/congiunzioni/esercizio 05.txt" << "" << "";
+}
+
+void TestVerifica::categoriaGuasta()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, contenuto);
+    QFETCH(QString, riga);
+    CartellaProva c;
+    ScriviCategoria(c, 8);
+    if (!file.isEmpty()) {
+        if (contenuto.isNull()) {
+            QVERIFY(QFile::remove(c.Percorso() + QLatin1Char('/') + file));
+        } else if (contenuto.isEmpty()) {
+            // The same file under another letter case is still found.
+            const QString vero = c.Percorso() + "/Esercizi/Congiunzioni/ESERCIZIO 05.txt";
+            QVERIFY(QFile::rename(vero, c.Percorso() + "/Esercizi/Congiunzioni/esercizio 05.TXT"));
+        } else {
+            c.Scrivi(file, contenuto);
+        }
+    }
+    Conteggi n;
+    const QStringList righe = Righe(VerificaCategoria(8, &n));
+    QCOMPARE(n.esercizi, 10);
+    QCOMPARE(n.pagineHelp, 10);
+    if (riga.isEmpty()) {
+        QCOMPARE(righe, QStringList());
+        return;
+    }
+    QCOMPARE(righe.size(), 1);
+    QVERIFY2(righe.first().startsWith(riga), qPrintable(righe.first()));
+}
+
+void TestVerifica::scrittura_data()
+{
+    QTest::addColumn<QByteArray>("dati");
+    QTest::addColumn<QString>("atteso");
+    const QByteArray buono = CodificaWindows1252(HelpValido(QString::fromUtf8("Perché")));
+    QByteArray soloLf = buono;
+    soloLf.replace("\r\n", "\n");
+    QTest::newRow("Windows-1252 e CR LF") << buono << "";
+    QTest::newRow("UTF-8") << HelpValido(QString::fromUtf8("Perché")).toUtf8() << "salvato in UTF-8";
+    QTest::newRow("UTF-8 con BOM") << QByteArray("\xEF\xBB\xBF") + HelpValido("Parti").toUtf8() << "salvato in UTF-8";
+    QTest::newRow("solo LF") << soloLf << "CR LF";
+}
+
+void TestVerifica::scrittura()
+{
+    QFETCH(QByteArray, dati);
+    QFETCH(QString, atteso);
+    CartellaProva c;
+    ScriviCategoria(c, 9);
+    c.ScriviByte("Help/Sintassi/help 03.txt", dati);
+    const QStringList righe = Righe(VerificaCategoria(9));
+    if (atteso.isEmpty()) {
+        QCOMPARE(righe, QStringList());
+        return;
+    }
+    QVERIFY(!righe.isEmpty());
+    QVERIFY2(righe.first().startsWith("Help/Sintassi/help 03.txt: ") && righe.first().contains(atteso),
+             qPrintable(righe.join('\n')));
+}
+
+void TestVerifica::categoriaSenzaCartella()
+{
+    CartellaProva c;
+    ScriviCategoria(c, 9);
+    ScriviCategoria(c, 7);
+    ScriviSuoni(c);
+    QDir(c.Percorso() + "/Esercizi/Sintassi").removeRecursively();
+    QDir(c.Percorso() + "/Help/Sintassi").removeRecursively();
+    QVERIFY(!CartellaEserciziPresente(9));
+    QVERIFY(CartellaEserciziPresente(7));
+    const QStringList righe = Righe(VerificaCategoria(9));
+    QCOMPARE(righe, (QStringList{
+        "Esercizi/Sintassi: la cartella degli esercizi non esiste: mancano tutti i 10 esercizi",
+        "Help/Sintassi: la cartella delle pagine di aiuto non esiste: mancano tutte le 10 pagine"}));
+    // Only the categories already written: here Preposizioni.
+    Conteggi n;
+    QCOMPARE(Righe(VerificaCartella(true, &n)), QStringList());
+    QCOMPARE(n.categorie, 1);
+    QCOMPARE(n.esercizi, 14);
+    QCOMPARE(n.suoni, 4);
+}
+
+void TestVerifica::frasiRipetute()
+{
+    CartellaProva c;
+    ScriviCategoria(c, 8);
+    ScriviCategoria(c, 9);
+    ScriviSuoni(c);
+    QCOMPARE(Righe(VerificaCartella(true)), QStringList());
+    const QByteArray altro = c.Leggi("Esercizi/Congiunzioni/ESERCIZIO 02.txt");
+    c.ScriviByte("Esercizi/Sintassi/ESERCIZIO 04.txt", altro);
+    const QStringList righe = Righe(VerificaCartella(true));
+    QVERIFY(!righe.isEmpty());
+    QVERIFY2(righe.first().startsWith("Esercizi/Sintassi/ESERCIZIO 04.txt: campo "), qPrintable(righe.first()));
+    QVERIFY(righe.first().contains("c'è già in Esercizi/Congiunzioni/ESERCIZIO 02.txt, frase 1"));
+}
+
+void TestVerifica::datiDistribuiti()
+{
+    CartellaProva c;
+    c.CopiaDatiDistribuiti();
+    // Categories still being written have no exercise folder yet: they are
+    // reported as missing, and only the others must be flawless.
+    Conteggi n;
+    const QStringList righe = Righe(VerificaCartella(true, &n));
+    if (!righe.isEmpty())
+        qWarning().noquote() << righe.join(QLatin1Char('\n'));
+    QCOMPARE(righe, QStringList());
+    const QStringList tutte = Righe(VerificaCartella(false));
+    for (int cat = 0; cat < NumeroCategorie; ++cat) {
+        if (CartellaEserciziPresente(cat))
+            continue;
+        const QString attesa = QStringLiteral("Esercizi/%1: la cartella degli esercizi non esiste")
+                                   .arg(QLatin1String(DatiCategoria(cat).cartella));
+        bool trovata = false;
+        for (const QString& r : tutte)
+            trovata = trovata || r.startsWith(attesa);
+        QVERIFY2(trovata, qPrintable(attesa));
+    }
+}
+
+void TestVerifica::programmaVerifica()
+{
+    const QString programma = QCoreApplication::applicationDirPath() + "/../app/zelora-verifica";
+    if (!QFileInfo::exists(programma))
+        QSKIP("zelora-verifica non è stato costruito");
+    CartellaProva c;
+    for (int cat = 0; cat < NumeroCategorie; ++cat)
+        ScriviCategoria(c, cat);
+    ScriviSuoni(c);
+
+    QProcess p;
+    p.start(programma, {c.Percorso()});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    QString uscita = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(uscita.endsWith("12 categorie, 310 esercizi, 310 pagine di aiuto, 4 suoni. Nessun problema trovato.\n"),
+             qPrintable(uscita));
+
+    c.Scrivi("Esercizi/Nomi/ESERCIZIO 31.txt", "17\r\n");
+    QFile::remove(c.Percorso() + "/Suoni/win.wav");
+    p.start(programma, {c.Percorso()});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    uscita = QString::fromUtf8(p.readAllStandardOutput());
+    const QStringList righe = uscita.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(righe.size(), 4);
+    QVERIFY2(righe[0].startsWith("Esercizi/Nomi/ESERCIZIO 31.txt: campo 1: il tipo di esercizio 17 non è gestito"),
+             qPrintable(righe[0]));
+    QVERIFY2(righe[1].startsWith("Esercizi/Nomi/ESERCIZIO 31.txt: campo 2: "), qPrintable(righe[1]));
+    QCOMPARE(righe[2], QStringLiteral("Suoni/win.wav: il file non esiste o non si può leggere"));
+    QVERIFY(righe[3].endsWith("Trovati 3 problemi."));
+
+    p.start(programma, {c.Percorso() + "/manca"});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestVerifica)
+#include "tst_verifica.moc"

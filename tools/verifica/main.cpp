@@ -1,0 +1,50 @@
+// zelora-verifica: checks the content pack of an application folder and
+// prints one line per problem, then a summary. Exit status 0 only when
+// nothing is wrong.
+#include "content/Percorsi.h"
+#include "content/Verifica.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QStringList argomenti = app.arguments().mid(1);
+
+    if (argomenti.size() > 1 || (argomenti.size() == 1 && argomenti.first().startsWith(QLatin1Char('-')))) {
+        err << "Uso: zelora-verifica [cartella del programma]\n"
+            << "Controlla esercizi, indici, pagine di aiuto e suoni della cartella indicata\n"
+            << "(senza argomento, la cartella in cui si trova zelora-verifica).\n";
+        return 2;
+    }
+    QString cartella = argomenti.isEmpty() ? QCoreApplication::applicationDirPath() : argomenti.first();
+    cartella = QDir::cleanPath(QFileInfo(cartella).absoluteFilePath());
+    if (!QFileInfo(cartella).isDir()) {
+        err << "La cartella " << cartella << " non esiste.\n";
+        return 2;
+    }
+    ImpostaCartellaApplicazione(cartella);
+
+    Conteggi conteggi;
+    const QList<Problema> problemi = VerificaCartella(false, &conteggi);
+    for (const Problema& p : problemi)
+        out << p.Riga() << '\n';
+    out << QStringLiteral("Controllati in %1: %2 categorie, %3 esercizi, %4 pagine di aiuto, %5 suoni. ")
+               .arg(QDir::toNativeSeparators(cartella))
+               .arg(conteggi.categorie)
+               .arg(conteggi.esercizi)
+               .arg(conteggi.pagineHelp)
+               .arg(conteggi.suoni);
+    if (problemi.isEmpty())
+        out << QStringLiteral("Nessun problema trovato.") << '\n';
+    else if (problemi.size() == 1)
+        out << QStringLiteral("Trovato 1 problema.") << '\n';
+    else
+        out << QStringLiteral("Trovati %1 problemi.").arg(problemi.size()) << '\n';
+    return problemi.isEmpty() ? 0 : 1;
+}
