@@ -220,13 +220,15 @@ void TestContenuto::leggiEsercizio_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("scelte");
+    QTest::addColumn<int>("campo");
     const QString item = QStringLiteral("\"Il cane abbaia.\",\"  nome \",\"cane\"\r\n");
-    QTest::newRow("tre scelte") << (QStringLiteral("3\r\n3\r\n\"nome\"\r\n\"articolo\"\r\n\"verbo\"\r\n") + Righe(14, item)) << true << 3;
-    QTest::newRow("nessuna scelta") << (QStringLiteral("1\r\n0\r\n") + Righe(14, item)) << true << 0;
-    QTest::newRow("scelte negative") << (QStringLiteral("1,-2\r\n") + Righe(14, item)) << true << 0;
-    QTest::newRow("tredici frasi") << (QStringLiteral("1\r\n0\r\n") + Righe(13, item)) << false << 0;
-    QTest::newRow("tipo non numerico") << (QStringLiteral("uno\r\n0\r\n") + Righe(14, item)) << false << 0;
-    QTest::newRow("vuoto") << QString() << false << 0;
+    QTest::newRow("tre scelte") << (QStringLiteral("3\r\n3\r\n\"nome\"\r\n\"articolo\"\r\n\"verbo\"\r\n") + Righe(14, item)) << true << 3 << 0;
+    QTest::newRow("nessuna scelta") << (QStringLiteral("1\r\n0\r\n") + Righe(14, item)) << true << 0 << 0;
+    QTest::newRow("scelte negative") << (QStringLiteral("1,-2\r\n") + Righe(14, item)) << true << 0 << 0;
+    QTest::newRow("tredici frasi") << (QStringLiteral("1\r\n0\r\n") + Righe(13, item)) << false << 0 << 42;
+    QTest::newRow("tipo non numerico") << (QStringLiteral("uno\r\n0\r\n") + Righe(14, item)) << false << 0 << 1;
+    QTest::newRow("scelte non numeriche") << (QStringLiteral("3,tre\r\n") + Righe(14, item)) << false << 0 << 2;
+    QTest::newRow("vuoto") << QString() << false << 0 << 1;
 }
 
 void TestContenuto::leggiEsercizio()
@@ -234,11 +236,12 @@ void TestContenuto::leggiEsercizio()
     QFETCH(QString, file);
     QFETCH(bool, ok);
     QFETCH(int, scelte);
+    QFETCH(int, campo);
     DatiEsercizio d;
     const EsitoLettura e = LeggiEsercizioDa(CodificaWindows1252(file), d);
     QCOMPARE(e.ok, ok);
     if (!ok) {
-        QVERIFY(e.campo > 0);
+        QCOMPARE(e.campo, campo);
         return;
     }
     QCOMPARE(int(d.Scelte.size()), scelte);

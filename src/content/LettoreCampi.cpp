@@ -106,8 +106,11 @@ bool LettoreCampi::LeggiNumero(qint16& numero)
         return false;
     bool ok = false;
     const int valore = campo.trimmed().toInt(&ok, 10);
-    if (!ok || valore < -32768 || valore > 32767)
+    if (!ok || valore < -32768 || valore > 32767) {
+        // The field is there but is no number: it does not count as read.
+        --m_campi;
         return false;
+    }
     numero = static_cast<qint16>(valore);
     return true;
 }

@@ -21,7 +21,7 @@ public:
     bool LeggiTesto(QString& campo);
     bool LeggiNumero(qint16& numero);
     bool FineFile() const { return m_pos >= m_dati.size(); }
-    // Number of fields read so far (for messages that name a field).
+    // Number of fields read successfully so far (for messages that name a field).
     int CampiLetti() const { return m_campi; }
 
 private:

@@ -843,19 +843,16 @@ QList<Problema> VerificaEsercizioDa(const QString& nome, const QByteArray& conte
     QList<Problema> problemi;
     DatiEsercizio d;
     const EsitoLettura esito = LeggiEsercizioDa(contenuto, d);
-    // A number that is not one is the field just read, not the next one.
     LettoreCampi numeri(contenuto);
     qint16 numero = 0;
     const bool tipoLetto = numeri.LeggiNumero(numero);
-    const bool sceltePresenti = tipoLetto && numeri.LeggiNumero(numero);
     const QString tipoNonGestito = QStringLiteral("il tipo di esercizio %1 non è gestito dal programma "
                                                   "(tipi ammessi: da 1 a 16, 18, da 41 a 54)")
                                        .arg(d.TipoEsercizio);
     if (!esito.ok) {
-        const int campo = !tipoLetto ? 1 : (!sceltePresenti ? 2 : esito.campo);
         if (tipoLetto && !TipoGestito(d.TipoEsercizio))
             problemi << Problema{nome, 1, tipoNonGestito};
-        problemi << Problema{nome, campo, esito.motivo};
+        problemi << Problema{nome, esito.campo, esito.motivo};
         return problemi;
     }
     if (!TipoGestito(d.TipoEsercizio)) {
