@@ -41,20 +41,13 @@ void StampaACapo(Stampante& stampante, double x, QString& testo, int larghezza)
 void frmEsercizi::mnuStampaEsercizio_Click()
 {
     const QString titolo = windowTitle();
-    if (MostraMessaggio(this, Icona::Domanda, Pulsanti::SiNo, titolo,
-                        QStringLiteral("Vuoi stampare la versione su carta di questo esercizio?"))
-        != Risposta::Si)
+    if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare la versione su carta di questo esercizio?")))
         return;
-
-    std::unique_ptr<Stampante> s = CreaStampante();
-    if (!s || !s->Inizia()) {
+    std::unique_ptr<Stampante> s = AvviaStampante();
+    if (!s) {
         MostraErroreStampa(this, titolo);
         return;
     }
-    s->ImpostaFont(QStringLiteral("Verdana"));
-    s->ImpostaGrassetto(false);
-    s->ImpostaCorsivo(false);
-    s->ImpostaDimensione(12);
 
     s->ImpostaY(20);
     s->ImpostaX(20);

@@ -189,6 +189,23 @@ void StampaRigaLunga(Stampante& stampante, double margine, QString& testo, int l
     testo.clear();
 }
 
+bool ChiediStampa(QWidget* genitore, const QString& titolo, const QString& domanda)
+{
+    return MostraMessaggio(genitore, Icona::Domanda, Pulsanti::SiNo, titolo, domanda) == Risposta::Si;
+}
+
+std::unique_ptr<Stampante> AvviaStampante()
+{
+    std::unique_ptr<Stampante> s = CreaStampante();
+    if (!s || !s->Inizia())
+        return nullptr;
+    s->ImpostaFont(QStringLiteral("Verdana"));
+    s->ImpostaDimensione(12);
+    s->ImpostaGrassetto(false);
+    s->ImpostaCorsivo(false);
+    return s;
+}
+
 void MostraErroreStampa(QWidget* genitore, const QString& titolo)
 {
     MostraMessaggio(genitore, Icona::Critico, Pulsanti::OK, titolo,

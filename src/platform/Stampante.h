@@ -65,4 +65,8 @@ void StampaRigaLunga(Stampante& stampante, double margine, QString& testo, int l
 // Lines as StampaRigaLunga breaks them (without printing).
 QStringList SpezzaRiga(const QString& testo, int larghezza);
 
+// The Yes/No question every printout begins with; true on "Sì".
+bool ChiediStampa(QWidget* genitore, const QString& titolo, const QString& domanda);
+// A started printer in plain Verdana 12, or null when printing is not possible.
+std::unique_ptr<Stampante> AvviaStampante();
 void MostraErroreStampa(QWidget* genitore, const QString& titolo);

@@ -197,9 +197,7 @@ void frmSchedaPersonale::Command1_Click()
 void frmSchedaPersonale::Command2_Click()
 {
     SuonaCue(QStringLiteral("press.wav"));
-    if (MostraMessaggio(this, Icona::Domanda, Pulsanti::SiNo, windowTitle(),
-                        QStringLiteral("Vuoi stampare questa scheda?"))
-        != Risposta::Si)
+    if (!ChiediStampa(this, windowTitle(), QStringLiteral("Vuoi stampare questa scheda?")))
         return;
     if (!Stampa()) {
         MostraErroreStampa(this, windowTitle());
@@ -210,13 +208,10 @@ void frmSchedaPersonale::Command2_Click()
 
 bool frmSchedaPersonale::Stampa()
 {
-    std::unique_ptr<Stampante> stampante = CreaStampante();
-    if (!stampante || !stampante->Inizia())
+    std::unique_ptr<Stampante> stampante = AvviaStampante();
+    if (!stampante)
         return false;
     Stampante& p = *stampante;
-    p.ImpostaFont(QStringLiteral("Verdana"));
-    p.ImpostaCorsivo(false);
-    p.ImpostaDimensione(12);
     p.ImpostaGrassetto(true);
     p.ImpostaY(Margine);
     p.ImpostaX(Margine);

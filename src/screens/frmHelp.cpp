@@ -197,9 +197,7 @@ void frmHelp::mnuesci_Click()
 void frmHelp::mnustampa_Click()
 {
     const QString titolo = windowTitle();
-    if (MostraMessaggio(this, Icona::Domanda, Pulsanti::SiNo, titolo,
-                        QStringLiteral("Vuoi stampare questa pagina?"))
-        != Risposta::Si)
+    if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare questa pagina?")))
         return;
     // The file is read before the printer starts, so that a failed read
     // never sends half a sheet.
@@ -208,14 +206,11 @@ void frmHelp::mnustampa_Click()
         MostraErroreStampa(this, titolo);
         return;
     }
-    std::unique_ptr<Stampante> s = CreaStampante();
-    if (!s || !s->Inizia()) {
+    std::unique_ptr<Stampante> s = AvviaStampante();
+    if (!s) {
         MostraErroreStampa(this, titolo);
         return;
     }
-    s->ImpostaFont(QStringLiteral("Verdana"));
-    s->ImpostaCorsivo(false);
-    s->ImpostaDimensione(12);
     s->ImpostaGrassetto(true);
     s->ImpostaY(20);
     s->ImpostaX(20);

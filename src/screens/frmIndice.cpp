@@ -156,19 +156,14 @@ void frmIndice::FinisciPagina(Stampante& s)
 void frmIndice::mnustampa_Click()
 {
     const QString titolo = windowTitle();
-    if (MostraMessaggio(this, Icona::Domanda, Pulsanti::SiNo, titolo,
-                        QStringLiteral("Vuoi stampare questo indice di esercizi?"))
-        != Risposta::Si)
+    if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare questo indice di esercizi?")))
         return;
-    std::unique_ptr<Stampante> s = CreaStampante();
-    if (!s || !s->Inizia()) {
+    std::unique_ptr<Stampante> s = AvviaStampante();
+    if (!s) {
         MostraErroreStampa(this, titolo);
         return;
     }
     double colonna = ColonnaSinistra;
-    s->ImpostaFont(QStringLiteral("Verdana"));
-    s->ImpostaCorsivo(false);
-    s->ImpostaDimensione(12);
     s->ImpostaGrassetto(true);
     s->ImpostaY(10);
     s->ImpostaX(20);
