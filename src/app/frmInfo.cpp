@@ -3,14 +3,11 @@
 #include "content/Catalogo.h"
 #include "platform/CasellaTesto.h"
 #include "platform/Immagini.h"
+#include "platform/Twips.h"
 
 #include <QPushButton>
 
 namespace {
-int tw(int twips)
-{
-    return qRound(twips / 15.0);
-}
 const QString Contatto = QStringLiteral("zelora@example.org");
 } // namespace
 

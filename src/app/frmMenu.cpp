@@ -7,6 +7,7 @@
 #include "exercise/frmEsercizi.h"
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
+#include "platform/Twips.h"
 #include "screens/frmIndice.h"
 
 #include <QCloseEvent>
@@ -16,11 +17,6 @@
 #include <QScreen>
 
 namespace {
-int tw(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
 struct PosizioneEtichetta {
     const char* caption;
     int left, top, width;

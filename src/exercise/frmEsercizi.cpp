@@ -7,6 +7,7 @@
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -26,12 +27,6 @@ const QColor frmEsercizi::Verde(0, 255, 0);
 const QColor frmEsercizi::GrigioScuro(80, 80, 80);
 
 namespace {
-// Positions on the window are designed in twips, 15 to a pixel at 96 dpi.
-int tw(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
 const int AltezzaRiga = 930;
 const int RigheTop[7] = {1245, 2220, 3195, 4170, 5130, 6105, 7080};
 const int ColonnaEtichetta[2] = {120, 5070};

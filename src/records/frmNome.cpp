@@ -4,17 +4,13 @@
 #include "content/Globali.h"
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
-int tw(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
 QFont Carattere(const QString& nome, double punti, bool grassetto)
 {
     QFont f(nome);

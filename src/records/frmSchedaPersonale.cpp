@@ -5,16 +5,12 @@
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-int tw(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
 QFont Carattere(double punti, bool grassetto, bool corsivo = false)
 {
     QFont f(QStringLiteral("Arial"));

@@ -10,15 +10,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
-int tw(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
 const QColor Rosso(255, 0, 0);
 const QColor Blu(0, 0, 255);
 
@@ -34,57 +28,20 @@ void StampaRiga(Stampante& s, QString testo)
         StampaRigaLunga(s, 20, testo, LarghezzaStampa);
     }
 }
+QFont FontTesto()
+{
+    QFont f(QStringLiteral("Arial"), 12);
+    f.setBold(true);
+    return f;
+}
 } // namespace
 
 frmHelp::frmHelp(QWidget* parent)
-    : QDialog(parent)
+    : FinestraPagina(parent, Aspetto{"frmHelp", "mnuesci", 9600, QColor(255, 255, 224),
+                                     QColor(128, 0, 0), FontTesto()})
+    , mnuesci(m_esci)
 {
-    setObjectName(QStringLiteral("frmHelp"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 224));
-    setPalette(pal);
-
-    Menu = new QMenuBar(this);
-    Menu->setObjectName(QStringLiteral("Menu"));
-    Menu->setNativeMenuBar(false);
-    mnustampa = Menu->addAction(QStringLiteral("STAMPA"));
-    mnustampa->setObjectName(QStringLiteral("mnustampa"));
-    mnuesci = Menu->addAction(QStringLiteral("   ESCI"));
-    mnuesci->setObjectName(QStringLiteral("mnuesci"));
-    const int alto = Menu->sizeHint().height();
-    setFixedSize(tw(9600), tw(7200) + alto);
-    Menu->setGeometry(0, 0, width(), alto);
-
-    lblTitolo = new QLabel(QStringLiteral("HELP"), this);
-    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setGeometry(tw(240), alto + tw(120), tw(9120), tw(420));
-    QFont fTitolo(QStringLiteral("Arial"), 14);
-    fTitolo.setBold(true);
-    lblTitolo->setFont(fTitolo);
-    lblTitolo->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
-
-    Text1 = new CasellaTesto(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(tw(240), alto + tw(660), tw(9120), tw(5700));
-    QFont fTesto(QStringLiteral("Arial"), 12);
-    fTesto.setBold(true);
-    Text1->ImpostaFontPredefinito(fTesto);
-    Text1->NascondiCursore();
-
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(tw(8520), alto + tw(6540), tw(840), tw(480));
-    Command1->setCursor(CursoreMano());
-
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(tw(7560), alto + tw(6540), tw(840), tw(480));
-    Command2->setIcon(QIcon(ImmagineStampante()));
-    Command2->setIconSize(QSize(tw(480), tw(360)));
-    Command2->setCursor(CursoreMano());
-    Command2->setAutoDefault(false);
-
+    lblTitolo->setText(QStringLiteral("HELP"));
     connect(Command1, &QPushButton::clicked, this, &frmHelp::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmHelp::Command2_Click);
     connect(mnustampa, &QAction::triggered, this, &frmHelp::mnustampa_Click);

@@ -1,15 +1,10 @@
 #pragma once
 // The help page of the loaded exercise, shown and printed.
-#include <QDialog>
+#include "screens/FinestraPagina.h"
 #include <QStringList>
 
-class CasellaTesto;
-class QAction;
-class QLabel;
-class QMenuBar;
-class QPushButton;
 
-class frmHelp : public QDialog {
+class frmHelp : public FinestraPagina {
     Q_OBJECT
 public:
     explicit frmHelp(QWidget* parent = nullptr);
@@ -34,13 +29,7 @@ public:
     void mnuesci_Click();
     void Text1_SelChange();
 
-    QLabel* lblTitolo = nullptr;
-    CasellaTesto* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QMenuBar* Menu = nullptr;
-    QAction* mnustampa = nullptr;
-    QAction* mnuesci = nullptr;
+    QAction* mnuesci;
 
 private:
     void Evidenzia(int inizio, int lunghezza);

@@ -9,15 +9,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
-int tw(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
 const QColor Blu(0, 0, 255);
 
 // Widths, in characters, of a title and of an instruction in a column.
@@ -38,57 +32,19 @@ void StampaInColonna(Stampante& s, double x, QString testo, int larghezza)
         StampaRigaLunga(s, x, testo, larghezza);
     }
 }
+QFont FontTesto()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(9.75);
+    return f;
+}
 } // namespace
 
 frmIndice::frmIndice(QWidget* parent)
-    : QDialog(parent)
+    : FinestraPagina(parent, Aspetto{"frmIndice", "mnuEsci", 8400, QColor(224, 255, 224),
+                                     QColor(0, 0, 128), FontTesto()})
+    , mnuEsci(m_esci)
 {
-    setObjectName(QStringLiteral("frmIndice"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(224, 255, 224));
-    setPalette(pal);
-
-    Menu = new QMenuBar(this);
-    Menu->setObjectName(QStringLiteral("Menu"));
-    Menu->setNativeMenuBar(false);
-    mnustampa = Menu->addAction(QStringLiteral("STAMPA"));
-    mnustampa->setObjectName(QStringLiteral("mnustampa"));
-    mnuEsci = Menu->addAction(QStringLiteral("   ESCI"));
-    mnuEsci->setObjectName(QStringLiteral("mnuEsci"));
-    const int alto = Menu->sizeHint().height();
-    setFixedSize(tw(8400), tw(7200) + alto);
-    Menu->setGeometry(0, 0, width(), alto);
-
-    lblTitolo = new QLabel(this);
-    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setGeometry(tw(240), alto + tw(120), tw(7920), tw(420));
-    QFont fTitolo(QStringLiteral("Arial"), 14);
-    fTitolo.setBold(true);
-    lblTitolo->setFont(fTitolo);
-    lblTitolo->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
-
-    Text1 = new CasellaTesto(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(tw(240), alto + tw(660), tw(7920), tw(5700));
-    QFont fTesto(QStringLiteral("Arial"));
-    fTesto.setPointSizeF(9.75);
-    Text1->ImpostaFontPredefinito(fTesto);
-    Text1->NascondiCursore();
-
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(tw(7320), alto + tw(6540), tw(840), tw(480));
-    Command1->setCursor(CursoreMano());
-
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(tw(6360), alto + tw(6540), tw(840), tw(480));
-    Command2->setIcon(QIcon(ImmagineStampante()));
-    Command2->setIconSize(QSize(tw(480), tw(360)));
-    Command2->setCursor(CursoreMano());
-    Command2->setAutoDefault(false);
-
     connect(Command1, &QPushButton::clicked, this, &frmIndice::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmIndice::Command2_Click);
     connect(mnustampa, &QAction::triggered, this, &frmIndice::mnustampa_Click);

@@ -1,15 +1,10 @@
 #pragma once
 // The exercise index of the current category, shown and printed.
-#include <QDialog>
+#include "screens/FinestraPagina.h"
 
-class CasellaTesto;
-class QAction;
-class QLabel;
-class QMenuBar;
-class QPushButton;
 class Stampante;
 
-class frmIndice : public QDialog {
+class frmIndice : public FinestraPagina {
     Q_OBJECT
 public:
     explicit frmIndice(QWidget* parent = nullptr);
@@ -25,13 +20,7 @@ public:
     void mnuEsci_Click();
     void Text1_SelChange();
 
-    QLabel* lblTitolo = nullptr;
-    CasellaTesto* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QMenuBar* Menu = nullptr;
-    QAction* mnustampa = nullptr;
-    QAction* mnuEsci = nullptr;
+    QAction* mnuEsci;
 
 private:
     // Footer and the line between the two columns.

@@ -1,0 +1,35 @@
+#pragma once
+// What the help and index windows share: a menu bar with "STAMPA" and
+// "   ESCI", a title label, the text box, "OK" and the print button.
+#include <QColor>
+#include <QDialog>
+
+class CasellaTesto;
+class QAction;
+class QLabel;
+class QMenuBar;
+class QPushButton;
+
+class FinestraPagina : public QDialog {
+    Q_OBJECT
+public:
+    struct Aspetto {
+        const char* nome; // object name of the window
+        const char* nomeEsci; // object name of the "   ESCI" entry
+        int larghezza; // twips
+        QColor sfondo;
+        QColor coloreTitolo;
+        QFont fontTesto;
+    };
+
+    QLabel* lblTitolo = nullptr;
+    CasellaTesto* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QMenuBar* Menu = nullptr;
+    QAction* mnustampa = nullptr;
+
+protected:
+    FinestraPagina(QWidget* parent, const Aspetto& aspetto);
+    QAction* m_esci = nullptr;
+};
