@@ -1,4 +1,5 @@
 // Answering by double-clicking a word of an item, with real mouse events.
+#include "ProveEsercizi.h"
 #include "Supporto.h"
 
 #include "content/Globali.h"
@@ -10,51 +11,6 @@
 #include <memory>
 
 namespace {
-
-struct Voce {
-    QString frase, risposta, chiave;
-};
-
-QString Campo(const QString& s)
-{
-    return QLatin1Char('"') + s + QLatin1Char('"');
-}
-
-// Exercise 0 of a test category, without choices: the items given, then
-// copies of the last.
-void ScriviEsercizio(const CartellaProva& c, int tipo, const QList<Voce>& voci)
-{
-    QString t = QString::number(tipo) + QStringLiteral("\r\n0\r\n");
-    for (int i = 0; i < NumeroRighe; ++i) {
-        const Voce& v = i < voci.size() ? voci.at(i) : voci.last();
-        t += Campo(v.frase) + QLatin1Char(',') + Campo(v.risposta) + QLatin1Char(',') + Campo(v.chiave)
-            + QStringLiteral("\r\n");
-    }
-    c.Scrivi(QStringLiteral("Esercizi/Prove/ESERCIZIO 00.txt"), t);
-}
-
-// One letter per character of the box: n black, b blue, r red, ? other.
-QString Colori(const CasellaTesto* c)
-{
-    QString s;
-    for (int i = 0; i < c->Testo().size(); ++i) {
-        const QRgb k = c->ColoreCarattere(i).rgb();
-        s += k == qRgb(0, 0, 0) ? QLatin1Char('n')
-            : k == qRgb(0, 0, 255) ? QLatin1Char('b')
-            : k == qRgb(255, 0, 0) ? QLatin1Char('r')
-                                   : QLatin1Char('?');
-    }
-    return s;
-}
-
-// A colour string from runs such as "n3 b4 n8".
-QString Tratti(const QString& descrizione)
-{
-    QString s;
-    for (const QString& t : descrizione.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        s += QString(t.mid(1).toInt(), t.at(0));
-    return s;
-}
 
 struct Prova {
     CartellaProva cartella;
