@@ -1,6 +1,7 @@
 // A whole exercise done with the mouse, from the menu entry to the grade.
 #include "Supporto.h"
 
+#include "content/Esercizio.h"
 #include "content/Globali.h"
 #include "exercise/frmEsercizi.h"
 #include "platform/CasellaTesto.h"
@@ -144,6 +145,17 @@ void TestEsercizioCompleto::esercizioIntero()
     QVERIFY(f->mnuesercizio[4]->isChecked());
     QCOMPARE(frmEsercizi::Caption(f->mnuesercizio[4]), QStringLiteral(" Esercizio 5 (") + giudizio + ")");
     QCOMPARE(frmEsercizi::Caption(f->mnuesercizio[5]), QStringLiteral(" Esercizio 6"));
+
+    // The record file now holds the grade's letter for exercise 4, after an odd filler.
+    const QByteArray scheda = cartella.Leggi(QStringLiteral("Schede personali/Nomi/Anna.Zlr01"));
+    QCOMPARE(scheda.size(), 64 + 2);
+    QVERIFY(scheda.endsWith("\r\n"));
+    const int lettera = 2 * (31 - 4) + 2 - 1;
+    QCOMPARE(QChar::fromLatin1(scheda.at(lettera)), LetteraGiudizio(giudizio));
+    QCOMPARE(static_cast<unsigned char>(scheda.at(lettera - 1)) % 2, 1);
+    QCOMPARE(scheda.count('x'), 31);
+    for (const Messaggio& m : messaggi.mostrati)
+        QVERIFY2(m.icona != Icona::Critico, qPrintable(m.testo));
 
     QStringList attesi;
     for (int k = 0; k < errori; ++k)
