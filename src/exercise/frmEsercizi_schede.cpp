@@ -56,6 +56,9 @@ void frmEsercizi::mnuNew_Click()
     // Whatever stops the creation, the record that was open stays the open one,
     // so that a later save never writes its marks under another name.
     const QString precedente = Globali::NomeAlunno;
+    // Closing the name window without "OK" must not recreate the open
+    // record's files: start from no name, so that only a name given counts.
+    Globali::NomeAlunno.clear();
     {
         frmNome nome(this);
         nome.exec();
