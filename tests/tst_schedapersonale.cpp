@@ -54,9 +54,8 @@ private slots:
     void righe();
     void riga_data();
     void riga();
-    void okChiude();
-    void stampa_data();
-    void stampa();
+    void pulsanti_data();
+    void pulsanti();
     void righeStampate();
     void stampaPdf();
 };
@@ -111,26 +110,20 @@ void TestSchedaPersonale::riga_data()
 {
     QTest::addColumn<QString>("giudizio"); // empty: not done
     QTest::addColumn<QColor>("sfondo");
-    QTest::addColumn<QString>("fatto");
-    QTest::addColumn<QString>("mostrato");
-    QTest::addColumn<bool>("spunta");
     const QColor bianco(255, 255, 255), giallo(255, 255, 0), verde(0, 255, 0);
-    QTest::newRow("da fare") << "" << bianco << "da fare" << " " << false;
-    QTest::newRow("INSUFF.") << "INSUFF." << bianco << "x" << "INSUFF." << true;
-    QTest::newRow("SUFFICIENTE") << "SUFFICIENTE" << giallo << "x" << "SUFFICIENTE" << true;
-    QTest::newRow("DISCRETO") << "DISCRETO" << giallo << "x" << "DISCRETO" << true;
-    QTest::newRow("BUONO") << "BUONO" << verde << "x" << "BUONO" << true;
-    QTest::newRow("OTTIMO") << "OTTIMO" << verde << "x" << "OTTIMO" << true;
-    QTest::newRow("ECCELLENTE") << "ECCELLENTE" << verde << "x" << "ECCELLENTE" << true;
+    QTest::newRow("da fare") << "" << bianco;
+    QTest::newRow("INSUFF.") << "INSUFF." << bianco;
+    QTest::newRow("SUFFICIENTE") << "SUFFICIENTE" << giallo;
+    QTest::newRow("DISCRETO") << "DISCRETO" << giallo;
+    QTest::newRow("BUONO") << "BUONO" << verde;
+    QTest::newRow("OTTIMO") << "OTTIMO" << verde;
+    QTest::newRow("ECCELLENTE") << "ECCELLENTE" << verde;
 }
 
 void TestSchedaPersonale::riga()
 {
     QFETCH(QString, giudizio);
     QFETCH(QColor, sfondo);
-    QFETCH(QString, fatto);
-    QFETCH(QString, mostrato);
-    QFETCH(bool, spunta);
     CartellaProva c;
     ScegliCategoria(1, QStringLiteral("Anna"));
     if (!giudizio.isEmpty())
@@ -138,9 +131,9 @@ void TestSchedaPersonale::riga()
     Segna(8, QStringLiteral("BUONO")); // a neighbour does not leak into row 7
     frmSchedaPersonale s(nullptr);
     QCOMPARE(frmSchedaPersonale::BackColor(s.LblEsercizio[7]), sfondo);
-    QCOMPARE(s.LblFatto[7]->text(), fatto);
-    QCOMPARE(s.LblGiudizio[7]->text(), mostrato);
-    QVERIFY(StessaImmagine(s.ImgRiga[7], spunta ? ImmagineSpunta() : ImmagineMatita()));
+    QCOMPARE(s.LblFatto[7]->text(), giudizio.isEmpty() ? QStringLiteral("da fare") : QStringLiteral("x"));
+    QCOMPARE(s.LblGiudizio[7]->text(), giudizio.isEmpty() ? QStringLiteral(" ") : giudizio);
+    QVERIFY(StessaImmagine(s.ImgRiga[7], giudizio.isEmpty() ? ImmagineMatita() : ImmagineSpunta()));
     QCOMPARE(s.LblEsercizio[7]->text(), QStringLiteral("Titolo 8 "));
     QCOMPARE(s.LblEsercizio[7]->palette().color(QPalette::WindowText), QColor(64, 64, 64));
     QCOMPARE(s.LblFatto[7]->palette().color(QPalette::WindowText), QColor(255, 128, 128));
@@ -149,40 +142,25 @@ void TestSchedaPersonale::riga()
     QCOMPARE(frmSchedaPersonale::BackColor(s.LblEsercizio[6]), QColor(255, 255, 255));
 }
 
-void TestSchedaPersonale::okChiude()
+void TestSchedaPersonale::pulsanti_data()
 {
-    CartellaProva c;
-    SuoniRegistrati suoni;
-    StampanteRegistrata stampante;
-    ScegliCategoria(0, QStringLiteral("Anna"));
-    frmSchedaPersonale s(nullptr);
-    s.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&s));
-    QTest::mouseClick(s.Command1, Qt::LeftButton);
-    QVERIFY(!s.isVisible());
-    QCOMPARE(s.result(), int(QDialog::Accepted));
-    QCOMPARE(suoni.suonati, QStringList{"press.wav"});
-    QVERIFY(stampante.stampati.isEmpty());
-}
-
-void TestSchedaPersonale::stampa_data()
-{
+    QTest::addColumn<bool>("stampa"); // the printer button, otherwise OK
     QTest::addColumn<Risposta>("risposta");
     QTest::addColumn<QString>("guasto");
-    QTest::addColumn<bool>("stampato");
-    QTest::addColumn<bool>("errore");
-    QTest::newRow("Sì") << Risposta::Si << "" << true << false;
-    QTest::newRow("No") << Risposta::No << "" << false << false;
-    QTest::newRow("nessuna stampante") << Risposta::Si << "assente" << false << true;
-    QTest::newRow("la stampante fallisce") << Risposta::Si << "fine" << false << true;
+    QTest::addColumn<int>("messaggi");
+    QTest::newRow("OK") << false << Risposta::Si << "" << 0;
+    QTest::newRow("stampa, Sì") << true << Risposta::Si << "" << 1;
+    QTest::newRow("stampa, No") << true << Risposta::No << "" << 1;
+    QTest::newRow("nessuna stampante") << true << Risposta::Si << "assente" << 2;
+    QTest::newRow("la stampante fallisce") << true << Risposta::Si << "fine" << 2;
 }
 
-void TestSchedaPersonale::stampa()
+void TestSchedaPersonale::pulsanti()
 {
+    QFETCH(bool, stampa);
     QFETCH(Risposta, risposta);
     QFETCH(QString, guasto);
-    QFETCH(bool, stampato);
-    QFETCH(bool, errore);
+    QFETCH(int, messaggi);
     CartellaProva c;
     MessaggiScriptati m;
     SuoniRegistrati suoni;
@@ -194,19 +172,23 @@ void TestSchedaPersonale::stampa()
     frmSchedaPersonale s(nullptr);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
-    QTest::mouseClick(s.Command2, Qt::LeftButton);
+    QTest::mouseClick(stampa ? s.Command2 : s.Command1, Qt::LeftButton);
+    const bool stampato = stampa && risposta == Risposta::Si && guasto.isEmpty();
     QCOMPARE(suoni.suonati, QStringList{"press.wav"});
-    QVERIFY(!m.mostrati.isEmpty());
-    QCOMPARE(m.mostrati[0].testo, QStringLiteral("Vuoi stampare questa scheda?"));
-    QCOMPARE(m.mostrati[0].titolo, QStringLiteral("Zelora: Articoli"));
-    QCOMPARE(m.mostrati[0].icona, Icona::Domanda);
-    QCOMPARE(m.mostrati[0].pulsanti, Pulsanti::SiNo);
     QCOMPARE(stampante.documenti, stampato ? 1 : 0);
-    QCOMPARE(s.isVisible(), !stampato);
-    if (risposta == Risposta::No)
+    QCOMPARE(s.isVisible(), stampa && !stampato);
+    if (!s.isVisible())
+        QCOMPARE(s.result(), int(QDialog::Accepted));
+    if (!stampa || risposta == Risposta::No)
         QVERIFY(stampante.stampati.isEmpty());
-    QCOMPARE(m.mostrati.size(), errore ? 2 : 1);
-    if (errore) {
+    QCOMPARE(m.mostrati.size(), messaggi);
+    if (messaggi > 0) {
+        QCOMPARE(m.mostrati[0].testo, QStringLiteral("Vuoi stampare questa scheda?"));
+        QCOMPARE(m.mostrati[0].titolo, QStringLiteral("Zelora: Articoli"));
+        QCOMPARE(m.mostrati[0].icona, Icona::Domanda);
+        QCOMPARE(m.mostrati[0].pulsanti, Pulsanti::SiNo);
+    }
+    if (messaggi > 1) {
         QCOMPARE(m.mostrati[1].testo, QStringLiteral("Si è verificato un errore, la stampa non è possibile.\r\n"
                                                      "Verificare che la stampante sia in funzione."));
         QCOMPARE(m.mostrati[1].icona, Icona::Critico);

@@ -8,6 +8,7 @@
 #include "content/Percorsi.h"
 #include "exercise/frmEsercizi.h"
 #include "platform/OpenSave.h"
+#include "records/Scheda.h"
 #include "records/frmNome.h"
 #include "records/frmSchedaPersonale.h"
 
@@ -29,15 +30,28 @@
 Q_DECLARE_METATYPE(Risposta)
 
 namespace {
-const QString ErroreScrittura = QStringLiteral(
-    "Si è verificato un errore, non è possibile salvare i dati.\r\n"
-    "Verificare che la cartella delle schede personali sia accessibile.");
-const QString ErroreLettura =
-    QStringLiteral("Si è verificato un errore, non è possibile procedere nella lettura dei dati.");
-const QString DomandaAnonimo = QStringLiteral(
-    "Non hai scritto nessun nome. Non posso aprirti una scheda personale.\r\n"
-    "Vuoi proseguire come \"Anonimo\"?");
 const QByteArray Nuova = QByteArray(72, 'x') + "\r\n";
+
+// A message box in one line, so that a table can list the ones expected.
+QString Msg(Icona icona, Pulsanti pulsanti, const QString& titolo, const QString& testo)
+{
+    return QStringLiteral("%1 %2 %3: %4").arg(int(icona)).arg(int(pulsanti)).arg(titolo, testo);
+}
+QStringList Mostrati(const MessaggiScriptati& m)
+{
+    QStringList l;
+    for (const Messaggio& x : m.mostrati)
+        l << Msg(x.icona, x.pulsanti, x.titolo, x.testo);
+    return l;
+}
+const QString ErroreScrittura = Msg(Icona::Critico, Pulsanti::OK, QStringLiteral("Zelora: Nomi"), QStringLiteral(
+    "Si è verificato un errore, non è possibile salvare i dati.\r\n"
+    "Verificare che la cartella delle schede personali sia accessibile."));
+const QString ErroreLettura = Msg(Icona::Critico, Pulsanti::OK, QStringLiteral("Zelora: Nomi"),
+    QStringLiteral("Si è verificato un errore, non è possibile procedere nella lettura dei dati."));
+const QString DomandaAnonimo = Msg(Icona::Domanda, Pulsanti::SiNoAnnulla, QStringLiteral("Nomi"), QStringLiteral(
+    "Non hai scritto nessun nome. Non posso aprirti una scheda personale.\r\n"
+    "Vuoi proseguire come \"Anonimo\"?"));
 
 // A record line of n exercises, all to do except the given letters.
 QByteArray Riga(int esercizi, const QMap<int, char>& lettere = {})
@@ -64,13 +78,6 @@ QMap<QString, QByteArray> Istantanea(const QString& cartella)
     return m;
 }
 
-void Verifica(const Messaggio& m, Icona icona, const QString& titolo, const QString& testo)
-{
-    QCOMPARE(m.icona, icona);
-    QCOMPARE(m.titolo, titolo);
-    QCOMPARE(m.testo, testo);
-}
-
 // Stands in for the file dialog while it lives: keeps the record it was
 // shown and answers with the given path (nothing = Cancel).
 struct DialogoFinto {
@@ -88,23 +95,18 @@ struct DialogoFinto {
 };
 
 // Takes away root's right to ignore file permissions while it lives, so that
-// a read-only folder is read-only for the test too. attivo is false when the
-// permissions cannot be made to count.
+// a read-only folder is read-only for the test too.
 class PermessiVeri {
 public:
     PermessiVeri()
     {
-        if (geteuid() != 0) {
-            attivo = true;
-            return;
-        }
         m_testa.version = _LINUX_CAPABILITY_VERSION_3;
-        if (syscall(SYS_capget, &m_testa, m_salvati) != 0)
+        if (geteuid() != 0 || syscall(SYS_capget, &m_testa, m_salvati) != 0)
             return;
         __user_cap_data_struct ridotti[2];
         memcpy(ridotti, m_salvati, sizeof ridotti);
         ridotti[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-        m_ridotto = attivo = syscall(SYS_capset, &m_testa, ridotti) == 0;
+        m_ridotto = syscall(SYS_capset, &m_testa, ridotti) == 0;
     }
     ~PermessiVeri()
     {
@@ -112,13 +114,12 @@ public:
             syscall(SYS_capset, &m_testa, m_salvati);
     }
     // Makes the folder read-only; false when writing in it still works.
-    bool SolaLettura(const QString& cartella)
+    static bool SolaLettura(const QString& cartella)
     {
         QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         QFile prova(cartella + QStringLiteral("/.prova"));
-        return attivo && !prova.open(QIODevice::WriteOnly);
+        return !prova.open(QIODevice::WriteOnly);
     }
-    bool attivo = false;
 
 private:
     __user_cap_header_struct m_testa{};
@@ -147,13 +148,18 @@ struct Banco {
     QString Cartella() const { return c.Percorso() + QStringLiteral("/Schede personali/") + Globali::CategoriaCorrente; }
     void Scheda(const QString& file, const QByteArray& riga) const { c.ScriviByte(QStringLiteral("Schede personali/") + file, riga); }
     QByteArray Scheda(const QString& file) const { return c.Leggi(QStringLiteral("Schede personali/") + file); }
-    // Creates a record, typing the name into the name window.
+    QStringList FileCategoria() const { return QDir(Cartella()).entryList(QDir::Files | QDir::Hidden); }
+    // Creates a record, typing the name into the name window (an Esc in it
+    // closes the window instead of OK).
     void Crea(const QString& nome) const
     {
         GestoreModali g([nome](QWidget* finestra) {
             if (auto* f = qobject_cast<frmNome*>(finestra)) {
+                QCOMPARE(f->windowTitle(), QStringLiteral("Nomi"));
+                QCOMPARE(f->Label1->text(), QStringLiteral("Nome e cognome:"));
                 QTest::keyClicks(f->Text1, nome);
-                QTest::mouseClick(f->Command1, Qt::LeftButton);
+                if (f->isVisible())
+                    QTest::mouseClick(f->Command1, Qt::LeftButton);
             }
         });
         w->mnuNew->trigger();
@@ -177,232 +183,146 @@ struct Banco {
 class TestSchedeFinestra : public QObject {
     Q_OBJECT
 private slots:
-    void finestraNome_data();
-    void finestraNome();
-    void nuovaScheda_data();
-    void nuovaScheda();
-    void nomeGiaEsistente_data();
-    void nomeGiaEsistente();
-    void nomiOstili_data();
-    void nomiOstili();
-    void secondoAlunno();
-    void creazioneFallita();
+    void crea_data();
+    void crea();
     void apri_data();
     void apri();
-    void apriSenzaSchede();
-    void apriAnnullato();
-    void apriErrori_data();
-    void apriErrori();
     void salva_data();
     void salva();
-    void salvaFallito_data();
-    void salvaFallito();
     void openSaveRecord();
     void openSaveEsito_data();
     void openSaveEsito();
     void dialogoVero();
 };
 
-void TestSchedeFinestra::finestraNome_data()
+void TestSchedeFinestra::crea_data()
 {
+    QTest::addColumn<QString>("esistente"); // a record already there; "-": no record folders; "!": folder made read-only
+    QTest::addColumn<bool>("aperta"); // Carla's record is opened first, or only her name set
     QTest::addColumn<QString>("scritto");
-    QTest::addColumn<bool>("premeOK");
     QTest::addColumn<Risposta>("risposta");
-    QTest::addColumn<QString>("nome");
-    QTest::newRow("nome e cognome") << "Mario Rossi" << true << Risposta::Si << "Mario Rossi";
-    QTest::newRow("spazi tenuti") << "  anna  " << true << Risposta::Si << "  anna  ";
-    QTest::newRow("vuoto e Sì") << "" << true << Risposta::Si << "Anonimo";
-    QTest::newRow("vuoto e No") << "" << true << Risposta::No << "";
-    QTest::newRow("vuoto e Annulla") << "" << true << Risposta::Annulla << "";
-    QTest::newRow("chiusa senza OK") << "Bea" << false << Risposta::Si << "prima";
-}
-
-void TestSchedeFinestra::finestraNome()
-{
-    QFETCH(QString, scritto);
-    QFETCH(bool, premeOK);
-    QFETCH(Risposta, risposta);
-    QFETCH(QString, nome);
-    Banco b;
-    Globali::NomeAlunno = QStringLiteral("prima");
-    b.m.Rispondi(risposta);
-    frmNome finestra(nullptr);
-    QCOMPARE(finestra.windowTitle(), QStringLiteral("Nomi"));
-    QCOMPARE(finestra.Label1->text(), QStringLiteral("Nome e cognome:"));
-    GestoreModali g([&](QWidget*) {
-        QTest::keyClicks(finestra.Text1, scritto);
-        if (premeOK)
-            QTest::mouseClick(finestra.Command1, Qt::LeftButton);
-    });
-    finestra.exec();
-    QCOMPARE(Globali::NomeAlunno, nome);
-    QCOMPARE(b.s.suonati, premeOK ? QStringList{"press.wav"} : QStringList());
-    QCOMPARE(b.m.mostrati.size(), premeOK && scritto.isEmpty() ? 1 : 0);
-    if (!b.m.mostrati.isEmpty()) {
-        Verifica(b.m.mostrati[0], Icona::Domanda, QStringLiteral("Nomi"), DomandaAnonimo);
-        QCOMPARE(b.m.mostrati[0].pulsanti, Pulsanti::SiNoAnnulla);
+    QTest::addColumn<QStringList>("messaggi");
+    QTest::addColumn<QString>("nome"); // afterwards; "Carla": nothing was created
+    const QStringList nessuno;
+    const QStringList esiste{Msg(Icona::Critico, Pulsanti::SiNo, QStringLiteral("NOME GIA' ESISTENTE"), QStringLiteral(
+        "Attenzione, ci sono già delle schede salvate con questo nome. Se "
+        "procedi cancelli tutti i dati contenuti in queste schede. Vuoi procedere?"))};
+    QTest::newRow("Anonimo") << "" << false << "" << Risposta::Si << QStringList{DomandaAnonimo} << "Anonimo";
+    QTest::newRow("nome e cognome") << "" << false << "Mario Rossi" << Risposta::Si << nessuno << "Mario Rossi";
+    QTest::newRow("spazi tenuti") << "" << true << "  anna  " << Risposta::Si << nessuno << "  anna  ";
+    QTest::newRow("vuoto e No") << "" << true << "" << Risposta::No << QStringList{DomandaAnonimo} << "Carla";
+    QTest::newRow("vuoto e Annulla") << "" << false << "" << Risposta::Annulla << QStringList{DomandaAnonimo} << "Carla";
+    QTest::newRow("secondo alunno") << "" << true << "Bruno" << Risposta::Si << nessuno << "Bruno";
+    QTest::newRow("senza cartelle") << "-" << false << "Bea" << Risposta::Si << nessuno << "Bea";
+    QTest::newRow("Articoli c'è, No") << "Articoli/Anna.ZLR00" << false << "Anna" << Risposta::No << esiste << "Carla";
+    QTest::newRow("Articoli c'è, Sì") << "Articoli/Anna.ZLR00" << true << "Anna" << Risposta::Si << esiste << "Anna";
+    QTest::newRow("minuscolo, No") << "Articoli/anna.zlr00" << true << "Anna" << Risposta::No << esiste << "Carla";
+    // The name window closed without OK leaves the name as it was: Carla's.
+    QTest::newRow("chiusa senza OK") << "Articoli/Carla.ZLR00" << true << "Bea\x1b" << Risposta::No << esiste << "Carla";
+    QTest::newRow("solo Nomi c'è") << "Nomi/Anna.ZLR01" << false << "Anna" << Risposta::No << nessuno << "Anna";
+    QTest::newRow("sola lettura") << "!Verbi 2" << true << "Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla";
+    // Names that cannot be a file of the record folder: nothing is written anywhere.
+    bool aperta = false;
+    for (const char* ostile : {"../../x", "a/b", "..", "..\\..\\x", "C:x", "tutti*"}) {
+        const QString n = QString::fromLatin1(ostile);
+        const QString m = Msg(Icona::Critico, Pulsanti::OK, QStringLiteral("Nomi"), MotivoNomeNonValido(n));
+        QTest::newRow(ostile) << "" << (aperta = !aperta) << n << Risposta::Si << QStringList{m} << "Carla";
     }
 }
 
-void TestSchedeFinestra::nuovaScheda_data()
-{
-    QTest::addColumn<QString>("scritto");
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<bool>("cartelle");
-    QTest::newRow("Anonimo") << "" << "Anonimo" << true;
-    QTest::newRow("nome e cognome") << "Mario Rossi" << "Mario Rossi" << true;
-    QTest::newRow("cartelle delle schede mancanti") << "Bea" << "Bea" << false;
-}
-
-void TestSchedeFinestra::nuovaScheda()
-{
-    QFETCH(QString, scritto);
-    QFETCH(QString, nome);
-    QFETCH(bool, cartelle);
-    Banco b(1, cartelle);
-    QVERIFY(!b.MenuAttivo());
-    b.Crea(scritto);
-    QCOMPARE(Globali::NomeAlunno, nome);
-    const auto file = Istantanea(b.c.Percorso() + QStringLiteral("/Schede personali"));
-    QCOMPARE(file.size(), 12);
-    for (int i = 0; i < NumeroCategorie; ++i)
-        QCOMPARE(file.value(QStringLiteral("%1/%2.ZLR%3").arg(QString::fromUtf8(DatiCategoria(i).cartella), nome, CodiceScheda(i))), Nuova);
-    QVERIFY(b.MenuAttivo());
-    for (int i = 0; i <= 31; ++i) {
-        QVERIFY(b.w->mnuesercizio[i]->isVisible() && !b.w->mnuesercizio[i]->isChecked());
-        QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[i]), QStringLiteral(" Esercizio %1").arg(i + 1));
-    }
-    QCOMPARE(b.m.Testi(), scritto.isEmpty() ? QStringList{DomandaAnonimo} : QStringList());
-}
-
-void TestSchedeFinestra::nomeGiaEsistente_data()
-{
-    QTest::addColumn<QString>("esistente"); // which of Anna's records already exists
-    QTest::addColumn<Risposta>("risposta");
-    QTest::addColumn<bool>("domanda");
-    QTest::addColumn<bool>("scritte");
-    QTest::newRow("Articoli esiste, No") << "Articoli/Anna.ZLR00" << Risposta::No << true << false;
-    QTest::newRow("Articoli esiste, Sì") << "Articoli/Anna.ZLR00" << Risposta::Si << true << true;
-    QTest::newRow("Articoli in minuscolo, No") << "Articoli/anna.zlr00" << Risposta::No << true << false;
-    QTest::newRow("solo Nomi esiste: nessuna domanda") << "Nomi/Anna.ZLR01" << Risposta::No << false << true;
-}
-
-void TestSchedeFinestra::nomeGiaEsistente()
+void TestSchedeFinestra::crea()
 {
     QFETCH(QString, esistente);
+    QFETCH(bool, aperta);
+    QFETCH(QString, scritto);
     QFETCH(Risposta, risposta);
-    QFETCH(bool, domanda);
-    QFETCH(bool, scritte);
-    Banco b;
-    b.Scheda(esistente, Riga(32, {{2, 'l'}}));
-    const auto prima = Istantanea(b.c.Percorso());
-    // Carla's record is open: a refused creation must leave it the open one.
-    Globali::NomeAlunno = QStringLiteral("Carla");
-    b.m.Rispondi(risposta);
-    b.Crea(QStringLiteral("Anna"));
-    QCOMPARE(b.m.mostrati.size(), domanda ? 1 : 0);
-    if (domanda) {
-        Verifica(b.m.mostrati[0], Icona::Critico, QStringLiteral("NOME GIA' ESISTENTE"),
-                 QStringLiteral("Attenzione, ci sono già delle schede salvate con questo nome. Se "
-                                "procedi cancelli tutti i dati contenuti in queste schede. Vuoi procedere?"));
-        QCOMPARE(b.m.mostrati[0].pulsanti, Pulsanti::SiNo);
-    }
-    QCOMPARE(Globali::NomeAlunno, scritte ? QStringLiteral("Anna") : QStringLiteral("Carla"));
-    QCOMPARE(b.MenuAttivo(), scritte);
-    if (scritte) {
-        QCOMPARE(b.Scheda(esistente), Nuova);
-        QCOMPARE(Istantanea(b.c.Percorso() + QStringLiteral("/Schede personali")).size(), 12);
-    } else {
-        QCOMPARE(Istantanea(b.c.Percorso()), prima);
-    }
-}
-
-void TestSchedeFinestra::nomiOstili_data()
-{
-    QTest::addColumn<QString>("nome");
-    QTest::newRow("risale le cartelle") << "../../x";
-    QTest::newRow("sottocartella") << "a/b";
-    QTest::newRow("due punti") << "..";
-    QTest::newRow("barra rovescia") << "..\\..\\x";
-    QTest::newRow("lettera di unità") << "C:x";
-    QTest::newRow("asterisco") << "tutti*";
-}
-
-void TestSchedeFinestra::nomiOstili()
-{
+    QFETCH(QStringList, messaggi);
     QFETCH(QString, nome);
-    Banco b;
+    Banco b(1, esistente != QLatin1String("-"));
+    if (aperta) {
+        b.Scheda(QStringLiteral("Nomi/Carla.ZLR01"), Riga(32, {{0, 'l'}, {4, 'o'}}));
+        b.Apri(QStringLiteral("Schede personali/Nomi/Carla.ZLR01"));
+    }
     Globali::NomeAlunno = QStringLiteral("Carla");
-    const QString sopra = QFileInfo(b.c.Percorso()).absolutePath();
-    const auto prima = Istantanea(b.c.Percorso());
-    const QStringList cartelle = QDir(b.c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    b.Crea(nome);
-    QCOMPARE(b.m.mostrati.size(), 1);
-    QCOMPARE(b.m.mostrati[0].icona, Icona::Critico);
-    QCOMPARE(b.m.mostrati[0].titolo, QStringLiteral("Nomi"));
-    QVERIFY(b.m.mostrati[0].testo.contains(QStringLiteral("nome")));
-    QCOMPARE(Istantanea(b.c.Percorso()), prima);
-    QCOMPARE(QDir(b.c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), cartelle);
-    QVERIFY(QDir(sopra).entryList({QStringLiteral("x.ZLR*")}).isEmpty());
-    QCOMPARE(Globali::NomeAlunno, QStringLiteral("Carla"));
-    QVERIFY(!b.MenuAttivo());
-}
-
-void TestSchedeFinestra::secondoAlunno()
-{
-    Banco b;
-    b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), Riga(32, {{0, 'l'}, {4, 'o'}}));
-    b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
-    QVERIFY(b.w->mnuesercizio[4]->isChecked());
-    b.Crea(QStringLiteral("Bruno"));
-    QCOMPARE(Globali::NomeAlunno, QStringLiteral("Bruno"));
-    QCOMPARE(Globali::EsercizioFatto, QVector<bool>(32, false));
-    QCOMPARE(Globali::Giudizio, QVector<QString>(32));
-    for (int i = 0; i <= 31; ++i)
-        QVERIFY(!b.w->mnuesercizio[i]->isChecked());
-    QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[4]), QStringLiteral(" Esercizio 5"));
-}
-
-void TestSchedeFinestra::creazioneFallita()
-{
-    Banco b;
-    const auto prima = Istantanea(b.c.Percorso());
+    if (esistente.contains(QLatin1Char('/')))
+        b.Scheda(esistente, Riga(32, {{2, 'l'}}));
     PermessiVeri permessi;
-    if (!permessi.SolaLettura(b.c.Percorso() + QStringLiteral("/Schede personali/Verbi 2")))
+    if (esistente.startsWith(QLatin1Char('!'))
+        && !permessi.SolaLettura(b.c.Percorso() + QStringLiteral("/Schede personali/") + esistente.mid(1)))
         QSKIP("i permessi delle cartelle non si possono far valere qui");
-    b.Crea(QStringLiteral("Anna"));
-    // One folder could not take its record, so none of the twelve was written.
-    QCOMPARE(b.m.mostrati.size(), 1);
-    Verifica(b.m.mostrati[0], Icona::Critico, QStringLiteral("Zelora: Nomi"), ErroreScrittura);
-    QCOMPARE(Istantanea(b.c.Percorso()), prima);
-    QVERIFY(Globali::NomeAlunno.isEmpty());
-    QVERIFY(!b.MenuAttivo());
+    auto prima = Istantanea(b.c.Percorso());
+    const QStringList voci = QDir(b.c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    b.m.Rispondi(risposta);
+    b.Crea(scritto);
+    QCOMPARE(Mostrati(b.m), messaggi);
+    QCOMPARE(Globali::NomeAlunno, nome);
+    QCOMPARE(b.s.suonati, scritto.endsWith(QChar(0x1b)) ? QStringList() : QStringList{"press.wav"});
+    // All twelve records are written new, or none; nothing else changes.
+    const bool creata = nome != QLatin1String("Carla");
+    auto dopo = Istantanea(b.c.Percorso());
+    for (int i = 0; creata && i < NumeroCategorie; ++i) {
+        const QString f = QStringLiteral("Schede personali/%1/%2.ZLR%3").arg(QString::fromUtf8(DatiCategoria(i).cartella), nome, CodiceScheda(i));
+        QCOMPARE(dopo.take(f), Nuova);
+        prima.remove(f);
+    }
+    QCOMPARE(dopo, prima);
+    if (!creata)
+        QCOMPARE(QDir(b.c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), voci);
+    QVERIFY(QDir(QFileInfo(b.c.Percorso()).absolutePath()).entryList({QStringLiteral("x.ZLR*")}).isEmpty());
+    // The menu shows the open record: Carla's marks, or none for a new one.
+    QCOMPARE(b.MenuAttivo(), aperta || creata);
+    for (int i = 0; b.MenuAttivo() && i <= 31; ++i) {
+        QVERIFY(b.w->mnuesercizio[i]->isVisible());
+        QCOMPARE(b.w->mnuesercizio[i]->isChecked(), !creata && (i == 0 || i == 4));
+        QCOMPARE(Globali::EsercizioFatto[i], !creata && (i == 0 || i == 4));
+        QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[i]), QStringLiteral(" Esercizio %1").arg(i + 1)
+                     + (creata ? "" : i == 0 ? " (ECCELLENTE)" : i == 4 ? " (BUONO)" : ""));
+    }
 }
 
 void TestSchedeFinestra::apri_data()
 {
-    QTest::addColumn<QString>("file"); // in the Nomi record folder
-    QTest::addColumn<QString>("scelto"); // as the dialog gives it back
+    QTest::addColumn<QString>("file"); // written in the Nomi record folder
     QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("scelto"); // below the application folder; "-": Cancel
+    QTest::addColumn<QString>("nome"); // the record open afterwards ("Anna" was open before)
+    QTest::addColumn<QStringList>("messaggi");
     const QString cartella = QStringLiteral("Schede personali/Nomi/");
-    QTest::newRow("o e q") << "Anna.ZLR01" << cartella + "Anna.ZLR01" << Riga(32, {{5, 'o'}, {6, 'q'}, {31, 'f'}}) << "Anna";
-    QTest::newRow("scheda nuova") << "Anna.ZLR01" << cartella + "Anna.ZLR01" << Nuova << "Anna";
-    QTest::newRow("estensione minuscola") << "bea rossi.zlr01" << cartella + "bea rossi.zlr01" << Riga(32, {{5, 'o'}}) << "bea rossi";
+    const QStringList nessuno, errore{ErroreLettura};
+    QTest::newRow("o e q") << "Bea.ZLR01" << Riga(32, {{5, 'o'}, {6, 'q'}, {31, 'f'}}) << cartella + "Bea.ZLR01" << "Bea" << nessuno;
+    QTest::newRow("scheda nuova") << "Bea.ZLR01" << Nuova << cartella + "Bea.ZLR01" << "Bea" << nessuno;
+    QTest::newRow("estensione minuscola") << "bea rossi.zlr01" << Riga(32, {{5, 'o'}}) << cartella + "bea rossi.zlr01" << "bea rossi" << nessuno;
     // The pupil browsed elsewhere: the record is read from the category's folder all the same.
-    QTest::newRow("scelta in un'altra cartella") << "Anna.ZLR01" << "altrove/Anna.ZLR01" << Riga(32, {{5, 'o'}}) << "Anna";
+    QTest::newRow("scelta altrove") << "Bea.ZLR01" << Riga(32, {{5, 'o'}}) << "altrove/Bea.ZLR01" << "Bea" << nessuno;
+    QTest::newRow("annullato") << "Bea.ZLR01" << Nuova << "-" << "Anna" << nessuno;
+    QTest::newRow("file vuoto") << "Carla.ZLR01" << QByteArray() << cartella + "Carla.ZLR01" << "Anna" << errore;
+    QTest::newRow("titolo corto") << "a.Zl" << Riga(32) << cartella + "a.Zl" << "Anna" << errore;
+    QTest::newRow("non nella categoria") << "Bea.ZLR01" << Riga(32) << "altrove/Carla.ZLR01" << "Anna" << errore;
+    QTest::newRow("soli punti") << "...Zlr01" << Riga(32) << cartella + "...Zlr01" << "Anna" << errore;
+    // Records of other categories do not count: no dialog, and nothing to open.
+    QTest::newRow("nessuna scheda") << "Anna.ZLR02" << Riga(32) << "" << "" << QStringList{Msg(
+        Icona::Informazione, Pulsanti::OK, QStringLiteral("Nomi"),
+        QStringLiteral("\r\nNon ci sono schede personali già iniziate per questo tipo di esercizi.\r\n\r\n"
+                       "Devi creare una nuova scheda personale.\r\n"))};
 }
 
 void TestSchedeFinestra::apri()
 {
     QFETCH(QString, file);
-    QFETCH(QString, scelto);
     QFETCH(QByteArray, contenuto);
+    QFETCH(QString, scelto);
     QFETCH(QString, nome);
+    QFETCH(QStringList, messaggi);
     Banco b;
+    if (!scelto.isEmpty()) {
+        b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), Riga(32, {{5, 'o'}}));
+        b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
+    }
     b.Scheda(QStringLiteral("Nomi/") + file, contenuto);
-    b.c.ScriviByte(QStringLiteral("altrove/Anna.ZLR01"), Nuova);
-    DialogoFinto d(b.c.Percorso() + QLatin1Char('/') + scelto);
+    b.Scheda(QStringLiteral("Articoli/Anna.ZLR00"), Riga(23));
+    b.c.ScriviByte(QStringLiteral("altrove/Bea.ZLR01"), Nuova);
+    const QStringList presenti = b.FileCategoria();
+    DialogoFinto d(scelto == QLatin1String("-") ? std::optional<QString>() : b.c.Percorso() + QLatin1Char('/') + scelto);
     QString titoloScheda, giudizio5;
     GestoreModali g([&](QWidget* finestra) {
         if (auto* s = qobject_cast<frmSchedaPersonale*>(finestra)) {
@@ -411,94 +331,41 @@ void TestSchedeFinestra::apri()
         }
     });
     b.w->mnuOpen->trigger();
-    QCOMPARE(d.ricevuto.titolo, QStringLiteral("Clicca la scheda da aprire"));
-    QCOMPARE(d.ricevuto.filtro, QStringLiteral("Esercizi di grammatica (*.Zlr01)") + QChar(0)
-                                    + QStringLiteral("*.Zlr01") + QString(3, QChar(0)));
-    QCOMPARE(d.ricevuto.estensionePredefinita, QStringLiteral("Zlr01"));
-    QCOMPARE(d.ricevuto.cartellaIniziale, CartellaSchedeElenco(QStringLiteral("Nomi")));
-    QCOMPARE(d.ricevuto.proprietario, b.w.get());
-    QCOMPARE(g.aperte, QStringList{"frmSchedaPersonale"});
-    QVERIFY(b.m.mostrati.isEmpty());
+    QCOMPARE(d.mostrato, scelto.isEmpty() ? 0 : 1);
+    if (d.mostrato) {
+        QCOMPARE(d.ricevuto.titolo, QStringLiteral("Clicca la scheda da aprire"));
+        QCOMPARE(d.ricevuto.filtro, QStringLiteral("Esercizi di grammatica (*.Zlr01)") + QChar(0)
+                                        + QStringLiteral("*.Zlr01") + QString(3, QChar(0)));
+        QCOMPARE(d.ricevuto.estensionePredefinita, QStringLiteral("Zlr01"));
+        QCOMPARE(d.ricevuto.cartellaIniziale, CartellaSchedeElenco(QStringLiteral("Nomi")));
+        QCOMPARE(d.ricevuto.proprietario, b.w.get());
+    }
+    const bool aperta = nome != QLatin1String("Anna") && !nome.isEmpty();
+    QCOMPARE(g.aperte, aperta ? QStringList{"frmSchedaPersonale"} : QStringList());
     QCOMPARE(Globali::NomeAlunno, nome);
-    QCOMPARE(titoloScheda, QStringLiteral("Scheda personale di ") + nome);
-    const bool cinque = contenuto.at(2 * (31 - 5) + 1) == 'o';
+    QCOMPARE(b.MenuAttivo(), !nome.isEmpty());
+    const bool cinque = nome == QLatin1String("Anna") || (aperta && contenuto.at(2 * (31 - 5) + 1) == 'o');
+    if (aperta) {
+        QCOMPARE(titoloScheda, QStringLiteral("Scheda personale di ") + nome);
+        QCOMPARE(giudizio5, cinque ? QStringLiteral("BUONO") : QStringLiteral(" "));
+    }
     QCOMPARE(Globali::EsercizioFatto[5], cinque);
     QCOMPARE(Globali::Giudizio[5], cinque ? QStringLiteral("BUONO") : QString());
-    QCOMPARE(giudizio5, cinque ? QStringLiteral("BUONO") : QStringLiteral(" "));
-    QCOMPARE(b.w->mnuesercizio[5]->isChecked(), cinque);
-    QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[5]), cinque ? QStringLiteral(" Esercizio 6 (BUONO)") : QStringLiteral(" Esercizio 6"));
-    QVERIFY(!Globali::EsercizioFatto[6] && !b.w->mnuesercizio[6]->isChecked());
-    QVERIFY(b.MenuAttivo());
-}
-
-void TestSchedeFinestra::apriSenzaSchede()
-{
-    Banco b;
-    // Records of other categories do not count.
-    b.Scheda(QStringLiteral("Nomi/Anna.ZLR02"), Riga(32));
-    b.Scheda(QStringLiteral("Articoli/Anna.ZLR00"), Riga(23));
-    DialogoFinto d(QStringLiteral("/non/usato.ZLR01"));
-    b.w->mnuOpen->trigger();
-    QCOMPARE(d.mostrato, 0);
-    QCOMPARE(b.m.mostrati.size(), 1);
-    Verifica(b.m.mostrati[0], Icona::Informazione, QStringLiteral("Nomi"),
-             QStringLiteral("\r\nNon ci sono schede personali già iniziate per questo tipo di esercizi.\r\n\r\n"
-                            "Devi creare una nuova scheda personale.\r\n"));
-    QVERIFY(!b.MenuAttivo());
-}
-
-void TestSchedeFinestra::apriAnnullato()
-{
-    Banco b;
-    b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), Riga(32, {{5, 'o'}}));
-    b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
-    {
-        DialogoFinto annulla;
-        b.w->mnuOpen->trigger();
-        QCOMPARE(annulla.mostrato, 1);
+    QVERIFY(!Globali::EsercizioFatto[6]);
+    if (!nome.isEmpty()) {
+        QCOMPARE(b.w->mnuesercizio[5]->isChecked(), cinque);
+        QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[5]), QStringLiteral(" Esercizio 6") + (cinque ? " (BUONO)" : ""));
+        QVERIFY(!b.w->mnuesercizio[6]->isChecked());
+        // A later save goes to the open record, never to a file named only ".Zlr01".
+        Globali::EsercizioFatto[7] = true;
+        Globali::Giudizio[7] = QStringLiteral("DISCRETO");
+        b.w->SalvaScheda();
+        QCOMPARE(b.FileCategoria(), presenti);
+        const QByteArray salvata = b.Scheda(QStringLiteral("Nomi/") + (aperta ? file : QStringLiteral("Anna.ZLR01")));
+        QCOMPARE(salvata.at(2 * (31 - 7) + 1), 'r');
+        QCOMPARE(salvata.at(2 * (31 - 5) + 1), cinque ? 'o' : 'x');
     }
-    QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
-    QVERIFY(Globali::EsercizioFatto[5] && b.w->mnuesercizio[5]->isChecked());
-    // A later save goes to Anna's record, never to a file named only ".Zlr01".
-    Globali::EsercizioFatto[7] = true;
-    Globali::Giudizio[7] = QStringLiteral("DISCRETO");
-    b.w->SalvaScheda();
-    const QByteArray salvata = b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"));
-    QCOMPARE(salvata.at(2 * (31 - 7) + 1), 'r');
-    QCOMPARE(salvata.at(2 * (31 - 5) + 1), 'o');
-    QCOMPARE(QDir(b.Cartella()).entryList(QDir::Files | QDir::Hidden), QStringList{"Anna.ZLR01"});
-    QVERIFY(b.m.mostrati.isEmpty());
-}
-
-void TestSchedeFinestra::apriErrori_data()
-{
-    QTest::addColumn<QString>("file"); // written in the Nomi record folder
-    QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<QString>("scelto"); // below the application folder
-    QTest::newRow("file vuoto") << "Carla.ZLR01" << QByteArray() << "Schede personali/Nomi/Carla.ZLR01";
-    QTest::newRow("titolo troppo corto") << "a.Zl" << Riga(32) << "Schede personali/Nomi/a.Zl";
-    QTest::newRow("non c'è nella cartella della categoria") << "Bea.ZLR01" << Riga(32) << "altrove/Carla.ZLR01";
-    QTest::newRow("nome di soli punti") << "...Zlr01" << Riga(32) << "Schede personali/Nomi/...Zlr01";
-}
-
-void TestSchedeFinestra::apriErrori()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, contenuto);
-    QFETCH(QString, scelto);
-    Banco b;
-    b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), Riga(32, {{5, 'o'}}));
-    b.Scheda(QStringLiteral("Nomi/") + file, contenuto);
-    b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
-    GestoreModali g;
-    DialogoFinto d(b.c.Percorso() + QLatin1Char('/') + scelto);
-    b.w->mnuOpen->trigger();
-    QCOMPARE(b.m.mostrati.size(), 1);
-    Verifica(b.m.mostrati[0], Icona::Critico, QStringLiteral("Zelora: Nomi"), ErroreLettura);
-    QVERIFY(g.aperte.isEmpty()); // no record sheet
-    // Anna's record stays the open one.
-    QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
-    QCOMPARE(Globali::Giudizio[5], QStringLiteral("BUONO"));
+    QCOMPARE(Mostrati(b.m), messaggi);
 }
 
 void TestSchedeFinestra::salva_data()
@@ -507,9 +374,12 @@ void TestSchedeFinestra::salva_data()
     QTest::addColumn<QString>("file"); // existing record, or empty
     QTest::addColumn<int>("esercizio");
     QTest::addColumn<QString>("giudizio");
-    QTest::newRow("Articoli n. 3 OTTIMO") << 0 << "Anna.ZLR00" << 3 << "OTTIMO";
-    QTest::newRow("estensione minuscola tenuta") << 0 << "Anna.zlr00" << 3 << "OTTIMO";
-    QTest::newRow("Sintassi, cartella mancante") << 9 << "" << 9 << "INSUFF.";
+    QTest::addColumn<QString>("ostacolo"); // "sola lettura", or a file where the folder should be
+    QTest::newRow("Articoli n. 3 OTTIMO") << 0 << "Anna.ZLR00" << 3 << "OTTIMO" << "";
+    QTest::newRow("estensione minuscola") << 0 << "Anna.zlr00" << 3 << "OTTIMO" << "";
+    QTest::newRow("Sintassi, senza cartella") << 9 << "" << 9 << "INSUFF." << "";
+    QTest::newRow("sola lettura") << 1 << "Anna.ZLR01" << 9 << "ECCELLENTE" << "sola lettura";
+    QTest::newRow("un file per cartella") << 1 << "" << 9 << "ECCELLENTE" << "file";
 }
 
 void TestSchedeFinestra::salva()
@@ -518,59 +388,40 @@ void TestSchedeFinestra::salva()
     QFETCH(QString, file);
     QFETCH(int, esercizio);
     QFETCH(QString, giudizio);
+    QFETCH(QString, ostacolo);
     Banco b(categoria, false);
+    const QByteArray vecchia = Riga(Globali::UltimoEsercizio + 1, {{5, 'o'}});
     if (!file.isEmpty())
-        b.Scheda(Globali::CategoriaCorrente + QLatin1Char('/') + file, Nuova);
+        b.Scheda(Globali::CategoriaCorrente + QLatin1Char('/') + file, vecchia);
     Globali::NomeAlunno = QStringLiteral("Anna");
     Globali::EsercizioFatto[esercizio] = true;
     Globali::Giudizio[esercizio] = giudizio;
+    const QVector<bool> fatto = Globali::EsercizioFatto;
+    const QVector<QString> giudizi = Globali::Giudizio;
+    PermessiVeri permessi;
+    if (ostacolo == QLatin1String("file"))
+        b.Scheda(Globali::CategoriaCorrente, "non una cartella");
+    else if (!ostacolo.isEmpty() && !permessi.SolaLettura(b.Cartella()))
+        QSKIP("i permessi delle cartelle non si possono far valere qui");
     b.w->SalvaScheda();
-    QVERIFY(b.m.mostrati.isEmpty());
-    const QStringList presenti = QDir(b.Cartella()).entryList(QDir::Files | QDir::Hidden);
-    QCOMPARE(presenti, QStringList{file.isEmpty() ? QStringLiteral("Anna.Zlr09") : file});
-    const QByteArray riga = b.Scheda(Globali::CategoriaCorrente + QLatin1Char('/') + presenti[0]);
+    // The record in memory stays as it was, saved or not.
+    QCOMPARE(Globali::EsercizioFatto, fatto);
+    QCOMPARE(Globali::Giudizio, giudizi);
+    QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
+    QCOMPARE(Mostrati(b.m), ostacolo.isEmpty() ? QStringList() : QStringList{ErroreScrittura});
+    if (ostacolo == QLatin1String("file"))
+        return;
+    QCOMPARE(b.FileCategoria(), QStringList{file.isEmpty() ? QStringLiteral("Anna.Zlr09") : file});
+    const QByteArray riga = b.Scheda(Globali::CategoriaCorrente + QLatin1Char('/') + b.FileCategoria().at(0));
+    if (!ostacolo.isEmpty()) {
+        QCOMPARE(riga, vecchia);
+        return;
+    }
     QCOMPARE(riga.size(), 2 * (Globali::UltimoEsercizio + 1) + 2);
     const int posizione = 2 * (Globali::UltimoEsercizio - esercizio) + 2; // 40th for Articoli n. 3
     QCOMPARE(riga.at(posizione - 1), LetteraGiudizio(giudizio).toLatin1());
     const int filler = static_cast<unsigned char>(riga.at(posizione - 2));
     QVERIFY(filler >= 161 && filler <= 255 && filler % 2 == 1);
-}
-
-void TestSchedeFinestra::salvaFallito_data()
-{
-    QTest::addColumn<bool>("solaLettura"); // otherwise the folder's name is taken by a file
-    QTest::newRow("cartella in sola lettura") << true;
-    QTest::newRow("al posto della cartella un file") << false;
-}
-
-void TestSchedeFinestra::salvaFallito()
-{
-    QFETCH(bool, solaLettura);
-    Banco b;
-    const QByteArray vecchia = Riga(32, {{5, 'o'}});
-    b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), vecchia);
-    b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
-    PermessiVeri permessi;
-    if (!solaLettura) {
-        QDir(b.Cartella()).removeRecursively();
-        b.Scheda(QStringLiteral("Nomi"), "non una cartella");
-    } else if (!permessi.SolaLettura(b.Cartella())) {
-        QSKIP("i permessi delle cartelle non si possono far valere qui");
-    }
-    Globali::EsercizioFatto[9] = true;
-    Globali::Giudizio[9] = QStringLiteral("ECCELLENTE");
-    const QVector<bool> fatto = Globali::EsercizioFatto;
-    const QVector<QString> giudizi = Globali::Giudizio;
-    b.w->SalvaScheda();
-    QCOMPARE(b.m.mostrati.size(), 1);
-    Verifica(b.m.mostrati[0], Icona::Critico, QStringLiteral("Zelora: Nomi"), ErroreScrittura);
-    QCOMPARE(Globali::EsercizioFatto, fatto);
-    QCOMPARE(Globali::Giudizio, giudizi);
-    QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
-    if (solaLettura) {
-        QCOMPARE(b.Scheda(QStringLiteral("Nomi/Anna.ZLR01")), vecchia);
-        QCOMPARE(QDir(b.Cartella()).entryList(QDir::Files | QDir::Hidden), QStringList{"Anna.ZLR01"});
-    }
 }
 
 void TestSchedeFinestra::openSaveRecord()
