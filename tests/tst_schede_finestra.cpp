@@ -217,8 +217,8 @@ void TestSchedeFinestra::crea_data()
     QTest::newRow("Articoli c'è, No") << "Articoli/Anna.ZLR00" << false << "Anna" << Risposta::No << esiste << "Carla";
     QTest::newRow("Articoli c'è, Sì") << "Articoli/Anna.ZLR00" << true << "Anna" << Risposta::Si << esiste << "Anna";
     QTest::newRow("minuscolo, No") << "Articoli/anna.zlr00" << true << "Anna" << Risposta::No << esiste << "Carla";
-    // The name window closed without OK leaves the name as it was: Carla's.
-    QTest::newRow("chiusa senza OK") << "Articoli/Carla.ZLR00" << true << "Bea\x1b" << Risposta::No << esiste << "Carla";
+    // The name window closed without OK creates nothing: Carla's record stays open, untouched.
+    QTest::newRow("chiusa senza OK") << "Articoli/Carla.ZLR00" << true << "Bea\x1b" << Risposta::Si << nessuno << "Carla";
     QTest::newRow("solo Nomi c'è") << "Nomi/Anna.ZLR01" << false << "Anna" << Risposta::No << nessuno << "Anna";
     QTest::newRow("sola lettura") << "!Verbi 2" << true << "Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla";
     // Names that cannot be a file of the record folder: nothing is written anywhere.
