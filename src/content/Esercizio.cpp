@@ -75,6 +75,18 @@ EsitoLettura LeggiEsercizio(const QString& percorso, DatiEsercizio& dati)
     return LeggiEsercizioDa(contenuto, dati);
 }
 
+QString SegnoDelTipo(int tipo)
+{
+    switch (tipo) {
+    case 41: return QStringLiteral(".");
+    case 43: return QStringLiteral(",");
+    case 46: return QStringLiteral(";");
+    case 48: return QStringLiteral(":");
+    case 49: return QStringLiteral("...");
+    default: return QString();
+    }
+}
+
 int DimensioneLista(int l)
 {
     int d = 9;

@@ -31,6 +31,10 @@ QString TogliSpazi(const QString& s);
 // Kinds 53 and 54 spell typographic quotes with substitute characters.
 QString ApplicaEscapeChiave(qint16 tipo, const QString& chiave);
 
+// The mark that splits the key of the word kinds 41, 43, 46, 48 and 49 into
+// a blue and a red part; empty for the other kinds.
+QString SegnoDelTipo(int tipo);
+
 // Font sizes chosen from the longest entry / item length.
 int DimensioneLista(int lunghezzaMassima);
 int DimensioneRighe(int lunghezzaMassima);

@@ -72,19 +72,6 @@ bool ChiaveNecessaria(int tipo)
     }
 }
 
-// The mark that splits the key of the word kinds into a blue and a red part.
-QString SegnoDelTipo(int tipo)
-{
-    switch (tipo) {
-    case 41: return QStringLiteral(".");
-    case 43: return QStringLiteral(",");
-    case 46: return QStringLiteral(";");
-    case 48: return QStringLiteral(":");
-    case 49: return QStringLiteral("...");
-    default: return QString();
-    }
-}
-
 QString Caratteri(int n)
 {
     return n == 1 ? QStringLiteral("1 carattere") : QStringLiteral("%1 caratteri").arg(n);

@@ -65,20 +65,6 @@ using namespace RispostaTesto;
 
 namespace {
 
-// The punctuation mark that ends the blue part of the word kinds that
-// rewrite the whole sentence.
-QString SegnoDelTipo(qint16 tipo)
-{
-    switch (tipo) {
-    case 41: return QStringLiteral(".");
-    case 43: return QStringLiteral(",");
-    case 46: return QStringLiteral(";");
-    case 48: return QStringLiteral(":");
-    case 49: return QStringLiteral("...");
-    default: return QString();
-    }
-}
-
 // The number a label shows under its line break; 0 when there is none.
 int NumeroDaCaption(const QString& caption)
 {
