@@ -1,9 +1,8 @@
 // The paper version of an exercise: paragraph breaking and the printed sheet.
-#include "Supporto.h"
+#include "ProveRisposte.h"
 
 #include "content/Globali.h"
 #include "exercise/StampaEsercizio.h"
-#include "exercise/frmEsercizi.h"
 #include "platform/CasellaTesto.h"
 
 #include <QProcess>
@@ -17,16 +16,10 @@ QString A(int n, QChar c = QLatin1Char('a'))
 }
 
 // An item of exactly n characters whose only blank is 5 from the end.
-QString Voce(int n)
+QString Lunga(int n)
 {
     return A(n - 5) + QStringLiteral(" bbbb");
 }
-
-QString Piede()
-{
-    return IndirizzoWeb + QStringLiteral(" progetti e risorse per l'uso attivo del computer a scuola.");
-}
-const QString Domanda = QStringLiteral("Vuoi stampare la versione su carta di questo esercizio?");
 } // namespace
 
 class TestStampaEsercizio : public QObject {
@@ -37,9 +30,8 @@ private slots:
     void aCapo_data();
     void aCapo();
     void foglio();
-    void noNonStampa();
-    void stampanteGuasta_data();
-    void stampanteGuasta();
+    void nonStampato_data();
+    void nonStampato();
     void pdfVero();
 
 private:
@@ -86,17 +78,15 @@ void TestStampaEsercizio::aCapo_data()
 {
     QTest::addColumn<QString>("testo");
     QTest::addColumn<QStringList>("righe");
-    QTest::newRow("78 intera") << Voce(78) << QStringList{Voce(78), ""};
-    QTest::newRow("79 a capo") << Voce(79) << QStringList{A(74), "bbbb", ""};
-    QTest::newRow("spazio sul limite")
-        << A(77) + " " + A(10, 'b') << QStringList{A(77), A(10, 'b'), ""};
-    QTest::newRow("spazio a 79 non usato")
-        << A(70) + " " + A(7, 'c') + " " + A(5, 'd') << QStringList{A(70), A(7, 'c') + " " + A(5, 'd'), ""};
-    QTest::newRow("tre righe")
-        << A(60) + " " + A(60, 'b') + " " + A(60, 'c') << QStringList{A(60), A(60, 'b'), A(60, 'c'), ""};
-    QTest::newRow("parola più lunga della riga") << A(100, 'x') << QStringList{A(78, 'x'), A(22, 'x'), ""};
-    QTest::newRow("parola lunga poi altre")
-        << A(80, 'x') + " fine" << QStringList{A(78, 'x'), "xx fine", ""};
+    QTest::newRow("78") << Lunga(78) << QStringList{Lunga(78), ""};
+    QTest::newRow("79") << Lunga(79) << QStringList{A(74), "bbbb", ""};
+    QTest::newRow("spazio sul limite") << A(77) + " " + A(10, 'b') << QStringList{A(77), A(10, 'b'), ""};
+    QTest::newRow("spazio a 79") << A(70) + " " + A(7, 'c') + " " + A(5, 'd')
+                                 << QStringList{A(70), A(7, 'c') + " " + A(5, 'd'), ""};
+    QTest::newRow("tre righe") << A(60) + " " + A(60, 'b') + " " + A(60, 'c')
+                               << QStringList{A(60), A(60, 'b'), A(60, 'c'), ""};
+    QTest::newRow("parola lunga") << A(100, 'x') << QStringList{A(78, 'x'), A(22, 'x'), ""};
+    QTest::newRow("parola lunga poi altre") << A(80, 'x') + " fine" << QStringList{A(78, 'x'), "xx fine", ""};
 }
 
 void TestStampaEsercizio::aCapo()
@@ -110,10 +100,8 @@ void TestStampaEsercizio::aCapo()
     StampaACapo(*s, 20, testo, 78);
     QVERIFY(testo.isEmpty());
     QCOMPARE(registro.Testi(), righe);
-    for (int i = 0; i < righe.size() - 1; ++i) {
-        QCOMPARE(registro.stampati[i].x, 20.0);
-        QCOMPARE(registro.stampati[i].y, 50.0 + 6.0 * i);
-    }
+    for (int i = 0; i < righe.size() - 1; ++i)
+        QCOMPARE(QPointF(registro.stampati[i].x, registro.stampati[i].y), QPointF(20, 50 + 6 * i));
 }
 
 void TestStampaEsercizio::foglio()
@@ -121,83 +109,63 @@ void TestStampaEsercizio::foglio()
     std::array<QString, 14> frasi;
     for (int i = 0; i < 14; ++i)
         frasi[i] = QStringLiteral("Frase %1.").arg(i + 1);
-    frasi[0] = Voce(75); // "1) " makes 78: one line
-    frasi[1] = Voce(76); // 79: wrapped
-    frasi[9] = Voce(74); // "10) " makes 78
-    frasi[10] = Voce(75); // "11) " makes 79
-    const QString consegna = A(50) + " " + A(40, 'c');
-    CaricaFinestra(frasi, consegna);
+    frasi[0] = Lunga(75); // "1) " makes 78: one line
+    frasi[1] = Lunga(76); // 79: wrapped
+    frasi[9] = Lunga(74); // "10) " makes 78
+    frasi[10] = Lunga(75); // "11) " makes 79
+    CaricaFinestra(frasi, A(50) + " " + A(40, 'c'));
     StampanteRegistrata registro;
     f->mnuStampaEsercizio->trigger();
-    QCOMPARE(m_messaggi->mostrati.size(), 1);
-    QCOMPARE(m_messaggi->mostrati[0].testo, Domanda);
+    QCOMPARE(m_messaggi->Testi(), QStringList{"Vuoi stampare la versione su carta di questo esercizio?"});
     QCOMPARE(m_messaggi->mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
     QVERIFY(m_messaggi->mostrati[0].icona == Icona::Domanda);
 
     QStringList attesi{"ZELORA", "NOMI  -  Nomi comuni", A(50), A(40, 'c'), "", ""};
-    attesi << "1) " + Voce(75) << "" << "2) " + A(71) << "bbbb" << "";
+    attesi << "1) " + Lunga(75) << "" << "2) " + A(71) << "bbbb" << "";
     for (int i = 2; i < 9; ++i)
         attesi << QStringLiteral("%1) Frase %1.").arg(i + 1) << "";
-    attesi << "10) " + Voce(74) << "" << "11) " + A(70) << "bbbb" << "";
+    attesi << "10) " + Lunga(74) << "" << "11) " + A(70) << "bbbb" << "";
     for (int i = 11; i < 14; ++i)
         attesi << QStringLiteral("%1) Frase %1.").arg(i + 1) << "";
     attesi << Piede();
     QCOMPARE(registro.Testi(), attesi);
-    QCOMPARE(registro.documenti, 1);
-    QCOMPARE(registro.pagine, 1);
+    QCOMPARE(QPoint(registro.documenti, registro.pagine), QPoint(1, 1));
 
+    // Plain Verdana at 20 mm; the instructions (and the blank after them) in italics.
     const QList<Stampato>& st = registro.stampati;
-    for (const Stampato& s : st) {
-        QCOMPARE(s.font, QStringLiteral("Verdana"));
-        QVERIFY(!s.grassetto);
-        if (!s.testo.isEmpty() && s.testo != Piede())
-            QCOMPARE(s.x, 20.0);
+    for (int i = 0; i < st.size(); ++i) {
+        QCOMPARE(st[i].font, QStringLiteral("Verdana"));
+        QVERIFY(!st[i].grassetto);
+        QCOMPARE(st[i].corsivo, i >= 2 && i <= 5);
+        QVERIFY(st[i].testo.isEmpty() || i == st.size() - 1 || st[i].x == 20.0);
     }
-    QCOMPARE(st[0].y, 20.0);
-    QCOMPARE(st[0].dimensione, 12.0);
+    QCOMPARE(QPointF(st[0].y, st[0].dimensione), QPointF(20, 12));
     QCOMPARE(st[1].y, 26.0);
-    QVERIFY(!st[1].corsivo);
-    QVERIFY(st[2].corsivo && st[3].corsivo && st[4].corsivo && st[5].corsivo);
-    QVERIFY(!st[6].corsivo);
-    QCOMPARE(st.last().x, 1.0);
-    QCOMPARE(st.last().y, StampanteRegistrata::AltezzaPagina() - 6);
-    QCOMPARE(st.last().dimensione, 8.0);
+    VerificaPiede(st.last());
 }
 
-void TestStampaEsercizio::noNonStampa()
+void TestStampaEsercizio::nonStampato_data()
 {
+    QTest::addColumn<int>("caso");
+    QTest::newRow("no") << 0;
+    QTest::newRow("non disponibile") << 1;
+    QTest::newRow("errore alla fine") << 2;
+}
+
+void TestStampaEsercizio::nonStampato()
+{
+    QFETCH(int, caso);
     CaricaFinestra({}, QStringLiteral("Sottolinea."));
     StampanteRegistrata registro;
-    m_messaggi->Rispondi(Risposta::No);
+    registro.nonDisponibile = caso == 1;
+    registro.fallisceAllaFine = caso == 2;
+    if (caso == 0)
+        m_messaggi->Rispondi(Risposta::No);
     f->mnuStampaEsercizio_Click();
-    QCOMPARE(m_messaggi->mostrati.size(), 1);
-    QVERIFY(registro.stampati.isEmpty());
-    QCOMPARE(registro.documenti, 0);
-}
-
-void TestStampaEsercizio::stampanteGuasta_data()
-{
-    QTest::addColumn<bool>("allInizio");
-    QTest::newRow("non disponibile") << true;
-    QTest::newRow("errore alla fine") << false;
-}
-
-void TestStampaEsercizio::stampanteGuasta()
-{
-    QFETCH(bool, allInizio);
-    CaricaFinestra({}, QStringLiteral("Sottolinea."));
-    StampanteRegistrata registro;
-    registro.nonDisponibile = allInizio;
-    registro.fallisceAllaFine = !allInizio;
-    f->mnuStampaEsercizio_Click();
-    QCOMPARE(m_messaggi->mostrati.size(), 2);
-    const Messaggio& m = m_messaggi->mostrati[1];
-    QVERIFY(m.icona == Icona::Critico);
-    QVERIFY(m.pulsanti == Pulsanti::OK);
-    QCOMPARE(m.titolo, QStringLiteral("Zelora: Nomi"));
-    QCOMPARE(m.testo, QStringLiteral("Si è verificato un errore, la stampa non è possibile.\r\n"
-                                     "Verificare che la stampante sia in funzione."));
-    QCOMPARE(registro.documenti, 0);
+    if (caso == 0)
+        QVERIFY(m_messaggi->mostrati.size() == 1 && registro.stampati.isEmpty() && registro.documenti == 0);
+    else
+        VerificaErroreStampa(*m_messaggi, registro, QStringLiteral("Zelora: Nomi"));
     // The exercise is still there.
     QVERIFY(!f->Testo[0]->isHidden());
 }
