@@ -2,8 +2,11 @@
 
 #include "content/Globali.h"
 #include "platform/CasellaTesto.h"
+#include "screens/FinestraPagina.h"
 
+#include <QAction>
 #include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 
 void FinestraProva::Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte)
@@ -115,4 +118,21 @@ void VerificaErroreStampa(const MessaggiScriptati& m, const StampanteRegistrata&
     QCOMPARE(m.mostrati[1].testo, QStringLiteral("Si è verificato un errore, la stampa non è possibile.\r\n"
                                                  "Verificare che la stampante sia in funzione."));
     QCOMPARE(r.documenti, 0);
+}
+
+void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QString& domanda)
+{
+    StampanteRegistrata registro;
+    w.show();
+    a.messaggi.Rispondi(Risposta::No);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QCOMPARE(a.messaggi.Testi(), QStringList{domanda});
+    QVERIFY(registro.stampati.isEmpty() && w.isVisible());
+    esci->trigger();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(a.suoni.suonati, QStringList{"press.wav"});
+    w.show();
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(a.suoni.suonati, (QStringList{"press.wav", "press.wav"}));
 }

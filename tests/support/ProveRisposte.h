@@ -8,10 +8,17 @@
 
 #include <memory>
 
-struct FinestraProva {
+class FinestraPagina;
+class QAction;
+
+// A throwaway application folder, scripted messages and recorded cues.
+struct Ambiente {
     CartellaProva cartella;
     MessaggiScriptati messaggi;
     SuoniRegistrati suoni;
+};
+
+struct FinestraProva : Ambiente {
     GestoreModali modali;
     std::unique_ptr<frmEsercizi> f;
 
@@ -40,3 +47,6 @@ void VerificaPiede(const Stampato& s);
 // The Yes/No question was asked, then the printer failure was reported, and
 // nothing was printed.
 void VerificaErroreStampa(const MessaggiScriptati& m, const StampanteRegistrata& r, const QString& titolo);
+// The print button answered No (nothing printed, the window stays), then the
+// exit entry, then OK; each button plays its cue, the entry none.
+void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QString& domanda);
