@@ -1,11 +1,6 @@
 // Answering by double-clicking a word of an item, with real mouse events.
 #include "ProveRisposte.h"
 
-#include "platform/CasellaTesto.h"
-
-#include <QAction>
-#include <QtTest>
-
 namespace {
 // A right answer: the occurrence (from 0) of the answer double-clicked, then
 // the box (text and colour runs) and the key, when it changes.

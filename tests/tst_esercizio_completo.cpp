@@ -2,13 +2,8 @@
 #include "ProveRisposte.h"
 
 #include "content/Esercizio.h"
-#include "content/Globali.h"
-#include "platform/CasellaTesto.h"
 
-#include <QAction>
-#include <QListWidget>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
 const QStringList Scelte = {QStringLiteral("nome"), QStringLiteral("verbo"), QStringLiteral("articolo")};

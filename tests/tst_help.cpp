@@ -1,14 +1,7 @@
 // The help window: the page with its highlights, the failure display, the printout.
 #include "ProveRisposte.h"
 
-#include "content/Globali.h"
-#include "platform/CasellaTesto.h"
 #include "screens/frmHelp.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
 
 namespace {
 const QString Pagina = QStringLiteral("Help/Nomi/help 00.txt");

@@ -2,14 +2,7 @@
 #include "ProveRisposte.h"
 
 #include "app/frmMenu.h"
-#include "content/Globali.h"
-#include "platform/CasellaTesto.h"
 #include "screens/frmIndice.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
 
 namespace {
 void Categoria(const QStringList& titoli, const QStringList& testi, int ultimo = -1)
@@ -52,17 +45,17 @@ private slots:
         QTest::addColumn<QStringList>("testi");
         QTest::addColumn<int>("ultimo");
         QTest::addColumn<QString>("testo");
-        QTest::addColumn<QList<QPoint>>("blu"); // start, length
+        QTest::addColumn<QString>("colori"); // runs of n black, b blue
         QTest::newRow("titoli diversi") << QStringList{"Uno", "Due"} << QStringList{"a", "b"} << 1
-                                        << "\r\nUno\r\na\r\n\r\nDue\r\nb\r\n" << QList<QPoint>{{2, 3}, {12, 3}};
+                                        << "\r\nUno\r\na\r\n\r\nDue\r\nb\r\n" << "n2 b3 n7 b3 n*";
         QTest::newRow("titolo ripetuto")
             << QStringList{"Articoli", "Nomi", "Nomi comuni", "Articoli"}
             << QStringList{"Trova i Nomi comuni.", "Clicca.", "Sottolinea.", "Ancora."} << 3
             << "\r\nArticoli\r\nTrova i Nomi comuni.\r\n\r\nNomi\r\nClicca.\r\n\r\nNomi comuni\r\nSottolinea.\r\n"
                "\r\nArticoli\r\nAncora.\r\n"
-            << QList<QPoint>{{2, 8}, {20, 11}};
+            << "n2 b8 n10 b11 n*";
         QTest::newRow("voci mancanti") << QStringList{"Uno"} << QStringList{"a"} << 2
-                                       << "\r\nUno\r\na\r\n\r\n\r\n\r\n\r\n\r\n\r\n" << QList<QPoint>{{2, 3}};
+                                       << "\r\nUno\r\na\r\n\r\n\r\n\r\n\r\n\r\n\r\n" << "n2 b3 n*";
     }
 
     void elenco()
@@ -71,17 +64,13 @@ private slots:
         QFETCH(QStringList, testi);
         QFETCH(int, ultimo);
         QFETCH(QString, testo);
-        QFETCH(QList<QPoint>, blu);
+        QFETCH(QString, colori);
         Categoria(titoli, testi, ultimo);
         frmIndice f;
         QCOMPARE(f.windowTitle(), QStringLiteral("Zelora: Nomi"));
         QCOMPARE(f.lblTitolo->text(), QStringLiteral("Nomi : indice degli esercizi"));
         QCOMPARE(f.Text1->Testo(), testo);
-        QVector<bool> azzurro(testo.size(), false);
-        for (const QPoint& b : blu)
-            std::fill(azzurro.begin() + b.x(), azzurro.begin() + b.x() + b.y(), true);
-        for (int i = 0; i < testo.size(); ++i)
-            QCOMPARE(f.Text1->ColoreCarattere(i), azzurro[i] ? QColor(0, 0, 255) : QColor(0, 0, 0));
+        QCOMPARE(Colori(f.Text1), Tratti(colori, int(testo.size())));
         QCOMPARE(QPoint(f.Text1->SelStart(), f.Text1->SelLength()), QPoint());
     }
 

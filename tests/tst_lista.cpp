@@ -1,12 +1,6 @@
 // Answering by choosing an entry of the list, on the real window.
 #include "ProveRisposte.h"
 
-#include "platform/CasellaTesto.h"
-
-#include <QAction>
-#include <QListWidget>
-#include <QtTest>
-
 namespace {
 QStringList Voci(const QListWidget* l)
 {

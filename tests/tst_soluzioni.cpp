@@ -2,14 +2,9 @@
 #include "ProveRisposte.h"
 
 #include "app/frmMenu.h"
-#include "content/Globali.h"
-#include "exercise/frmEsercizi.h"
-#include "platform/CasellaTesto.h"
 
-#include <QAction>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QtTest>
 
 namespace {
 QString File(int tipo)

@@ -1,13 +1,10 @@
 // The paper version of an exercise: paragraph breaking and the printed sheet.
 #include "ProveRisposte.h"
 
-#include "content/Globali.h"
 #include "exercise/StampaEsercizio.h"
-#include "platform/CasellaTesto.h"
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <QtTest>
 
 namespace {
 QString A(int n, QChar c = QLatin1Char('a'))
@@ -166,8 +163,8 @@ private slots:
                                  "progetti e risorse per l'uso attivo del computer a scuola."};
         // pdftotext may widen the double blank of the heading.
         const QString semplice = testo.simplified();
-        for (const QString& a : attesi)
-            QVERIFY2(semplice.contains(a), qPrintable(a + QStringLiteral(" in: ") + testo));
+        for (const QString& atteso : attesi)
+            QVERIFY2(semplice.contains(atteso), qPrintable(atteso + QStringLiteral(" in: ") + testo));
         QVERIFY(testo.indexOf(QStringLiteral("ZELORA")) < testo.indexOf(QStringLiteral("1) Il gatto")));
     }
 

@@ -1,11 +1,6 @@
 // Answering by marking a stretch of an item with a real drag of the mouse.
 #include "ProveRisposte.h"
 
-#include "platform/CasellaTesto.h"
-
-#include <QAction>
-#include <QtTest>
-
 namespace {
 // A right answer: the stretch dragged over, then the colour runs of the box,
 // which shows the key (chiaveDopo when the key changes).

@@ -1,13 +1,6 @@
 #include "ProveRisposte.h"
 
-#include "content/Globali.h"
-#include "platform/CasellaTesto.h"
 #include "screens/FinestraPagina.h"
-
-#include <QAction>
-#include <QListWidget>
-#include <QPushButton>
-#include <QtTest>
 
 void FinestraProva::Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte)
 {

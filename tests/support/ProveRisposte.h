@@ -1,11 +1,19 @@
 #pragma once
 // The exercise window with a small test exercise loaded and real mouse
-// gestures on it, and the checks every printout shares.
+// gestures on it, and the checks every printout shares. Brings in what the
+// answering and printout tests all use.
 #include "ProveEsercizi.h"
 #include "Supporto.h"
 
+#include "content/Globali.h"
 #include "exercise/frmEsercizi.h"
+#include "platform/CasellaTesto.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
 #include <memory>
 
 class FinestraPagina;
