@@ -1,15 +1,7 @@
 // The help window: the page with its highlights, the failure display, the printout.
-#include "Supporto.h"
+#include "ProveRisposte.h"
 
-#include "content/Globali.h"
-#include "exercise/frmEsercizi.h"
-#include "platform/CasellaTesto.h"
 #include "screens/frmHelp.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
 
 namespace {
 const QString Pagina = QStringLiteral("Help/Nomi/help 00.txt");
@@ -18,271 +10,203 @@ QString Righe(const QStringList& campi)
 {
     return campi.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
-
-QString Piede()
-{
-    return IndirizzoWeb + QStringLiteral(" progetti e risorse per l'uso attivo del computer a scuola.");
-}
 } // namespace
 
 class TestHelp : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void pagina_data();
-    void pagina();
-    void paginaNonDisponibile_data();
-    void paginaNonDisponibile();
-    void selezioneDelMouseBlu();
-    void pulsanti();
-    void stampa_data();
-    void stampa();
-    void stampaNo();
-    void stampanteGuasta();
-    void apertaDallEsercizio();
+    void init()
+    {
+        a = std::make_unique<Ambiente>();
+        Globali::CategoriaCorrente = QStringLiteral("Nomi");
+        Globali::FileHelp = a->cartella.Percorso() + QLatin1Char('/') + Pagina;
+        a->cartella.Scrivi(Pagina, Righe({"\"Il nome\"", "comune", "proprio", "cane",
+                                          "Il nome può essere comune o proprio.",
+                                          "\"Esempi: cane, Roma.\"", "\"Un cane comune, un nome proprio.\""}));
+    }
+
+    void cleanup() { a.reset(); }
+
+    void pagina_data()
+    {
+        QTest::addColumn<QString>("file"); // empty: the page init writes
+        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<QString>("testo");
+        // "<" marks the first occurrence, ">" the last.
+        QTest::addColumn<QStringList>("rossi");
+        QTest::newRow("completa") << QString() << "Il nome"
+                                  << "Il nome può essere comune o proprio.\r\nEsempi: cane, Roma.\r\n"
+                                     "Un cane comune, un nome proprio.\r"
+                                  << QStringList{"<Esempi:", ">comune", ">proprio", ">cane", "<Il nome"};
+        QTest::newRow("senza Esempi, chiave assente")
+            << Righe({"Il nome", "comune", "Roma", "cane", "Il nome è una parola.", "Il cane è un nome comune.",
+                      "uno, due"})
+            << "Il nome" << "Il nome è una parola.\r\nIl cane è un nome comune.\r\nuno\r\ndue\r"
+            << QStringList{">comune", ">cane", "<Il nome"};
+        QTest::newRow("titolo assente, Esempi senza :")
+            << Righe({"Nomi propri", "Roma", "proprio", "nome", "Esempi senza due punti", "Roma è un nome proprio."})
+            << "Nomi propri" << "Esempi senza due punti\r\nRoma è un nome proprio.\r"
+            << QStringList{"<Esempi ", ">Roma", ">proprio", ">nome"};
+        QTest::newRow("sostituti") << Righe({"Virgolette", "casa", "scrive", "Si", "Si scrive £casa$ o %casa&."})
+                                   << "Virgolette" << QString::fromUtf8("Si scrive «casa» o “casa”.\r")
+                                   << QStringList{">casa", ">scrive", ">Si"};
+    }
+
+    void pagina()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, titolo);
+        QFETCH(QString, testo);
+        QFETCH(QStringList, rossi);
+        if (!file.isEmpty())
+            a->cartella.Scrivi(Pagina, file);
+        frmHelp h;
+        QCOMPARE(h.windowTitle(), QStringLiteral("Zelora: Nomi"));
+        QCOMPARE(h.lblTitolo->text(), titolo);
+        QCOMPARE(h.Text1->Testo(), testo);
+        QVector<bool> rosso(testo.size(), false);
+        for (const QString& r : rossi) {
+            const QString parola = r.mid(1);
+            const int p = r.startsWith(QLatin1Char('<')) ? testo.indexOf(parola) : testo.lastIndexOf(parola);
+            QVERIFY2(p >= 0, qPrintable(parola));
+            std::fill(rosso.begin() + p, rosso.begin() + p + parola.size(), true);
+        }
+        for (int i = 0; i < testo.size(); ++i) {
+            QCOMPARE(h.Text1->ColoreCarattere(i), rosso[i] ? QColor(255, 0, 0) : QColor(0, 0, 0));
+            QVERIFY(h.Text1->GrassettoCarattere(i));
+        }
+        QCOMPARE(QPoint(h.Text1->SelStart(), h.Text1->SelLength()), QPoint());
+        QVERIFY(!h.Command2->isHidden() && h.mnustampa->isVisible());
+    }
+
+    void paginaNonDisponibile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("senzaPercorso");
+        QTest::newRow("file mancante") << QString() << false;
+        QTest::newRow("nessun percorso") << QString() << true;
+        QTest::newRow("tre campi") << Righe({"Titolo", "a", "b"}) << false;
+        QTest::newRow("nessuna riga") << Righe({"Titolo", "a", "b", "c"}) << false;
+    }
+
+    void paginaNonDisponibile()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, senzaPercorso);
+        QFile::remove(Globali::FileHelp);
+        if (!file.isEmpty())
+            a->cartella.Scrivi(Pagina, file);
+        if (senzaPercorso)
+            Globali::FileHelp.clear();
+        frmHelp h;
+        QCOMPARE(h.Text1->Testo(), QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
+                                                  "E' necessario reinstallare il programma."));
+        QCOMPARE(h.lblTitolo->text(), QStringLiteral("Si è verificato un errore."));
+        QVERIFY(h.Command2->isHidden() && !h.mnustampa->isVisible());
+        QVERIFY(a->messaggi.mostrati.isEmpty());
+    }
+
+    void selezioneDelMouseBlu()
+    {
+        frmHelp h;
+        h.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h));
+        QWidget* vista = h.Text1->viewport();
+        // "essere" in the first line, not highlighted.
+        const int da = h.Text1->Testo().indexOf(QStringLiteral("essere"));
+        const QPoint a = h.Text1->RettangoloCarattere(da + 5).center();
+        QTest::mousePress(vista, Qt::LeftButton, {}, h.Text1->RettangoloCarattere(da).center());
+        QTest::mouseMove(vista, a);
+        QTest::mouseRelease(vista, Qt::LeftButton, {}, a);
+        QVERIFY(h.Text1->SelLength() >= 4);
+        for (int i = h.Text1->SelStart(); i < h.Text1->SelStart() + h.Text1->SelLength(); ++i)
+            QCOMPARE(h.Text1->ColoreCarattere(i), QColor(0, 0, 255));
+        // The title at the start keeps its red.
+        QCOMPARE(h.Text1->ColoreCarattere(0), QColor(255, 0, 0));
+    }
+
+    void pulsanti()
+    {
+        frmHelp h;
+        VerificaPulsanti(h, h.mnuesci, *a, QStringLiteral("Vuoi stampare questa pagina?"));
+    }
+
+    void stampa_data()
+    {
+        const QString a90 = QString(60, 'a') + ' ' + QString(29, 'a'), c85(85, 'c');
+        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<QStringList>("titoloStampato");
+        QTest::addColumn<QStringList>("righe");
+        QTest::addColumn<QStringList>("stampate");
+        QTest::newRow("90 e 91") << "Il nome" << QStringList{"Il nome"}
+                                 << QStringList{"Esempi: £casa$ e %casa&.", a90, c85 + " bbbbb"}
+                                 << QStringList{"Esempi: £casa$ e %casa&.", a90, c85, "bbbbb"};
+        QTest::newRow("titolo lungo") << QString(80, 't') + " " + QString(20, 'u')
+                                      << QStringList{QString(80, 't'), QString(20, 'u')} << QStringList{"riga"}
+                                      << QStringList{"riga"};
+    }
+
+    void stampa()
+    {
+        QFETCH(QString, titolo);
+        QFETCH(QStringList, titoloStampato);
+        QFETCH(QStringList, righe);
+        QFETCH(QStringList, stampate);
+        QStringList campi{'"' + titolo + '"', "uno", "due", "tre"};
+        for (const QString& r : righe)
+            campi << '"' + r + '"';
+        a->cartella.Scrivi(Pagina, Righe(campi));
+        StampanteRegistrata registro;
+        frmHelp h;
+        h.mnustampa->trigger();
+        QCOMPARE(a->messaggi.mostrati.size(), 1);
+        QCOMPARE(a->messaggi.mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
+        QVERIFY(a->messaggi.mostrati[0].icona == Icona::Domanda && a->messaggi.mostrati[0].pulsanti == Pulsanti::SiNo);
+        QCOMPARE(registro.Testi(), QStringList({"ZELORA", ""}) + titoloStampato + QStringList({""}) + stampate
+                                       + QStringList(Piede()));
+        QCOMPARE(registro.documenti, 1);
+
+        // The heading and title in bold 12, the page in 10, line under line from 20, 20.
+        const QList<Stampato>& st = registro.stampati;
+        QCOMPARE(st[0].y, 20.0);
+        const int primaRiga = 3 + titoloStampato.size();
+        for (int i = 0; i < st.size() - 1; ++i) {
+            QCOMPARE(st[i].font, QStringLiteral("Verdana"));
+            QCOMPARE(st[i].dimensione, i < primaRiga ? 12.0 : 10.0);
+            QCOMPARE(st[i].grassetto, i < primaRiga);
+            QVERIFY(st[i].testo.isEmpty() || st[i].x == 20.0);
+            if (i > 0)
+                QCOMPARE(st[i].y, st[i - 1].y + st[i - 1].dimensione * 0.5);
+        }
+        VerificaPiede(st.last());
+    }
+
+    void stampanteGuasta()
+    {
+        StampanteRegistrata registro;
+        registro.nonDisponibile = true;
+        frmHelp h;
+        h.mnustampa_Click();
+        VerificaErroreStampa(a->messaggi, registro, QStringLiteral("Zelora: Nomi"));
+    }
+
+    void apertaDallEsercizio()
+    {
+        frmEsercizi f;
+        f.setAttribute(Qt::WA_DeleteOnClose, false);
+        QString titolo;
+        GestoreModali modali([&titolo](QWidget* w) {
+            if (auto* h = qobject_cast<frmHelp*>(w))
+                titolo = h->lblTitolo->text();
+        });
+        f.mnuHelp_Click();
+        QCOMPARE(modali.aperte, QStringList{"frmHelp"});
+        QCOMPARE(titolo, QStringLiteral("Il nome"));
+    }
 
 private:
-    CartellaProva* m_cartella = nullptr;
-    MessaggiScriptati* m_messaggi = nullptr;
-    SuoniRegistrati* m_suoni = nullptr;
+    std::unique_ptr<Ambiente> a;
 };
-
-void TestHelp::init()
-{
-    m_cartella = new CartellaProva;
-    m_messaggi = new MessaggiScriptati;
-    m_suoni = new SuoniRegistrati;
-    Globali::CategoriaCorrente = QStringLiteral("Nomi");
-    Globali::FileHelp = m_cartella->Percorso() + QStringLiteral("/Help/Nomi/help 00.txt");
-    m_cartella->Scrivi(Pagina, Righe({"\"Il nome\"", "comune", "proprio", "cane",
-                                      "Il nome può essere comune o proprio.",
-                                      "\"Esempi: cane, Roma.\"", "\"Un cane comune, un nome proprio.\""}));
-}
-
-void TestHelp::cleanup()
-{
-    delete m_suoni;
-    delete m_messaggi;
-    delete m_cartella;
-}
-
-void TestHelp::pagina_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("titolo");
-    QTest::addColumn<QString>("testo");
-    // "<" marks the first occurrence, ">" the last.
-    QTest::addColumn<QStringList>("rossi");
-    QTest::newRow("completa") << QString() << "Il nome"
-                              << "Il nome può essere comune o proprio.\r\nEsempi: cane, Roma.\r\n"
-                                 "Un cane comune, un nome proprio.\r"
-                              << QStringList{"<Esempi:", ">comune", ">proprio", ">cane", "<Il nome"};
-    QTest::newRow("senza Esempi e con una chiave assente")
-        << Righe({"Il nome", "comune", "Roma", "cane", "Il nome è una parola.", "Il cane è un nome comune.",
-                  "uno, due"})
-        << "Il nome" << "Il nome è una parola.\r\nIl cane è un nome comune.\r\nuno\r\ndue\r"
-        << QStringList{">comune", ">cane", "<Il nome"};
-    QTest::newRow("titolo assente, Esempi senza due punti")
-        << Righe({"Nomi propri", "Roma", "proprio", "nome", "Esempi senza due punti", "Roma è un nome proprio."})
-        << "Nomi propri" << "Esempi senza due punti\r\nRoma è un nome proprio.\r"
-        << QStringList{"<Esempi ", ">Roma", ">proprio", ">nome"};
-    QTest::newRow("caratteri sostituti")
-        << Righe({"Virgolette", "casa", "scrive", "Si", "Si scrive £casa$ o %casa&."})
-        << "Virgolette" << QString::fromUtf8("Si scrive «casa» o “casa”.\r")
-        << QStringList{">casa", ">scrive", ">Si"};
-}
-
-void TestHelp::pagina()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, titolo);
-    QFETCH(QString, testo);
-    QFETCH(QStringList, rossi);
-    if (!file.isEmpty())
-        m_cartella->Scrivi(Pagina, file);
-    frmHelp h;
-    QCOMPARE(h.windowTitle(), QStringLiteral("Zelora: Nomi"));
-    QCOMPARE(h.lblTitolo->text(), titolo);
-    QCOMPARE(h.Text1->Testo(), testo);
-    QVector<bool> rosso(testo.size(), false);
-    for (const QString& r : rossi) {
-        const QString parola = r.mid(1);
-        const int p = r.startsWith(QLatin1Char('<')) ? testo.indexOf(parola) : testo.lastIndexOf(parola);
-        QVERIFY2(p >= 0, qPrintable(parola));
-        for (int i = p; i < p + parola.size(); ++i)
-            rosso[i] = true;
-    }
-    for (int i = 0; i < testo.size(); ++i) {
-        QCOMPARE(h.Text1->ColoreCarattere(i), rosso[i] ? QColor(255, 0, 0) : QColor(0, 0, 0));
-        QVERIFY(h.Text1->GrassettoCarattere(i));
-    }
-    QCOMPARE(h.Text1->SelStart(), 0);
-    QCOMPARE(h.Text1->SelLength(), 0);
-    QVERIFY(!h.Command2->isHidden());
-    QVERIFY(h.mnustampa->isVisible());
-}
-
-void TestHelp::paginaNonDisponibile_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("senzaPercorso");
-    QTest::newRow("file mancante") << QString() << false;
-    QTest::newRow("nessun percorso") << QString() << true;
-    QTest::newRow("tre campi") << Righe({"Titolo", "a", "b"}) << false;
-    QTest::newRow("nessuna riga di pagina") << Righe({"Titolo", "a", "b", "c"}) << false;
-}
-
-void TestHelp::paginaNonDisponibile()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, senzaPercorso);
-    QFile::remove(m_cartella->Percorso() + QLatin1Char('/') + Pagina);
-    if (!file.isEmpty())
-        m_cartella->Scrivi(Pagina, file);
-    if (senzaPercorso)
-        Globali::FileHelp.clear();
-    frmHelp h;
-    QCOMPARE(h.Text1->Testo(), QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
-                                              "E' necessario reinstallare il programma."));
-    QCOMPARE(h.lblTitolo->text(), QStringLiteral("Si è verificato un errore."));
-    QVERIFY(h.Command2->isHidden());
-    QVERIFY(!h.mnustampa->isVisible());
-    QVERIFY(m_messaggi->mostrati.isEmpty());
-}
-
-void TestHelp::selezioneDelMouseBlu()
-{
-    frmHelp h;
-    h.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&h));
-    QWidget* vista = h.Text1->viewport();
-    // "essere" in the first line, not highlighted.
-    const int da = h.Text1->Testo().indexOf(QStringLiteral("essere"));
-    QTest::mousePress(vista, Qt::LeftButton, {}, h.Text1->RettangoloCarattere(da).center());
-    QTest::mouseMove(vista, h.Text1->RettangoloCarattere(da + 5).center());
-    QTest::mouseRelease(vista, Qt::LeftButton, {}, h.Text1->RettangoloCarattere(da + 5).center());
-    QVERIFY(h.Text1->SelLength() >= 4);
-    for (int i = h.Text1->SelStart(); i < h.Text1->SelStart() + h.Text1->SelLength(); ++i)
-        QCOMPARE(h.Text1->ColoreCarattere(i), QColor(0, 0, 255));
-    // The title at the start keeps its red.
-    QCOMPARE(h.Text1->ColoreCarattere(0), QColor(255, 0, 0));
-}
-
-void TestHelp::pulsanti()
-{
-    StampanteRegistrata registro;
-    frmHelp h;
-    h.show();
-    m_messaggi->Rispondi(Risposta::No);
-    QTest::mouseClick(h.Command2, Qt::LeftButton);
-    QCOMPARE(m_suoni->suonati, QStringList{"press.wav"});
-    QCOMPARE(m_messaggi->Testi(), QStringList{"Vuoi stampare questa pagina?"});
-    QVERIFY(h.isVisible());
-    h.mnuesci->trigger();
-    QVERIFY(!h.isVisible());
-    QCOMPARE(m_suoni->suonati.size(), 1);
-    h.show();
-    QTest::mouseClick(h.Command1, Qt::LeftButton);
-    QVERIFY(!h.isVisible());
-    QCOMPARE(m_suoni->suonati, (QStringList{"press.wav", "press.wav"}));
-}
-
-void TestHelp::stampa_data()
-{
-    const QString a90 = QString(60, QLatin1Char('a')) + QLatin1Char(' ') + QString(29, QLatin1Char('a'));
-    const QString a85 = QString(85, QLatin1Char('c'));
-    QTest::addColumn<QString>("titolo");
-    QTest::addColumn<QStringList>("titoloStampato");
-    QTest::addColumn<QStringList>("righe");
-    QTest::addColumn<QStringList>("stampate");
-    QTest::newRow("90 e 91")
-        << "Il nome" << QStringList{"Il nome"} << QStringList{"Esempi: £casa$ e %casa&.", a90, a85 + " bbbbb"}
-        << QStringList{"Esempi: £casa$ e %casa&.", a90, a85, "bbbbb"};
-    QTest::newRow("titolo lungo")
-        << QString(80, QLatin1Char('t')) + " " + QString(20, QLatin1Char('u'))
-        << QStringList{QString(80, QLatin1Char('t')), QString(20, QLatin1Char('u'))}
-        << QStringList{"riga"} << QStringList{"riga"};
-}
-
-void TestHelp::stampa()
-{
-    QFETCH(QString, titolo);
-    QFETCH(QStringList, titoloStampato);
-    QFETCH(QStringList, righe);
-    QFETCH(QStringList, stampate);
-    QStringList campi{'"' + titolo + '"', "uno", "due", "tre"};
-    for (const QString& r : righe)
-        campi << '"' + r + '"';
-    m_cartella->Scrivi(Pagina, Righe(campi));
-    StampanteRegistrata registro;
-    frmHelp h;
-    h.mnustampa->trigger();
-    QCOMPARE(m_messaggi->mostrati.size(), 1);
-    QCOMPARE(m_messaggi->mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
-    QVERIFY(m_messaggi->mostrati[0].icona == Icona::Domanda);
-    QVERIFY(m_messaggi->mostrati[0].pulsanti == Pulsanti::SiNo);
-    QStringList attesi{"ZELORA", ""};
-    attesi << titoloStampato << "" << stampate << Piede();
-    QCOMPARE(registro.Testi(), attesi);
-    QCOMPARE(registro.documenti, 1);
-
-    const QList<Stampato>& st = registro.stampati;
-    QCOMPARE(st[0].x, 20.0);
-    QCOMPARE(st[0].y, 20.0);
-    const int primaRiga = 3 + titoloStampato.size();
-    for (int i = 0; i < st.size() - 1; ++i) {
-        QCOMPARE(st[i].font, QStringLiteral("Verdana"));
-        QCOMPARE(st[i].dimensione, i < primaRiga ? 12.0 : 10.0);
-        QCOMPARE(st[i].grassetto, i < primaRiga);
-        if (!st[i].testo.isEmpty())
-            QCOMPARE(st[i].x, 20.0);
-        if (i > 0)
-            QCOMPARE(st[i].y, st[i - 1].y + st[i - 1].dimensione * 0.5);
-    }
-    QCOMPARE(st.last().x, 1.0);
-    QCOMPARE(st.last().y, StampanteRegistrata::AltezzaPagina() - 6);
-    QCOMPARE(st.last().dimensione, 8.0);
-}
-
-void TestHelp::stampaNo()
-{
-    StampanteRegistrata registro;
-    frmHelp h;
-    m_messaggi->Rispondi(Risposta::No);
-    h.mnustampa_Click();
-    QVERIFY(registro.stampati.isEmpty());
-    QCOMPARE(m_messaggi->mostrati.size(), 1);
-}
-
-void TestHelp::stampanteGuasta()
-{
-    StampanteRegistrata registro;
-    registro.nonDisponibile = true;
-    frmHelp h;
-    h.mnustampa_Click();
-    QCOMPARE(m_messaggi->mostrati.size(), 2);
-    QVERIFY(m_messaggi->mostrati[1].icona == Icona::Critico);
-    QCOMPARE(m_messaggi->mostrati[1].titolo, QStringLiteral("Zelora: Nomi"));
-    QCOMPARE(m_messaggi->mostrati[1].testo,
-             QStringLiteral("Si è verificato un errore, la stampa non è possibile.\r\n"
-                            "Verificare che la stampante sia in funzione."));
-    QCOMPARE(registro.documenti, 0);
-}
-
-void TestHelp::apertaDallEsercizio()
-{
-    frmEsercizi f;
-    f.setAttribute(Qt::WA_DeleteOnClose, false);
-    QString titolo;
-    GestoreModali modali([&titolo](QWidget* w) {
-        if (auto* h = qobject_cast<frmHelp*>(w))
-            titolo = h->lblTitolo->text();
-    });
-    f.mnuHelp_Click();
-    QCOMPARE(modali.aperte, QStringList{"frmHelp"});
-    QCOMPARE(titolo, QStringLiteral("Il nome"));
-}
 
 QTEST_MAIN(TestHelp)
 #include "tst_help.moc"

@@ -1,0 +1,131 @@
+#include "ProveRisposte.h"
+
+#include "screens/FinestraPagina.h"
+
+void FinestraProva::Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte)
+{
+    Globali::CategoriaCorrente = QStringLiteral("Prove");
+    Globali::UltimoEsercizio = 0;
+    Globali::TitoloIndice = Globali::TitoloScritto = {QStringLiteral("Prova")};
+    Globali::TestoIndice = Globali::TestoScritto = {QStringLiteral("Rispondi.")};
+    Globali::EsercizioFatto = {false};
+    Globali::Giudizio = {QString()};
+    ScriviEsercizio(cartella, tipo, scelte, voci);
+    f = std::make_unique<frmEsercizi>();
+    f->setAttribute(Qt::WA_DeleteOnClose, false);
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    f->CaricaEsercizio(0);
+    QVERIFY(f->Testo[0]->isVisible());
+    messaggi.mostrati.clear();
+}
+
+void FinestraProva::Seleziona(int i)
+{
+    QTest::mouseClick(f->lblrisposta[i], Qt::LeftButton);
+}
+
+bool FinestraProva::Scegli(const QString& voce)
+{
+    const QList<QListWidgetItem*> trovate = f->List1->findItems(voce, Qt::MatchExactly);
+    if (trovate.isEmpty() || !f->List1->isVisible())
+        return false;
+    f->List1->scrollToItem(trovate.first());
+    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {},
+                      f->List1->visualItemRect(trovate.first()).center());
+    return true;
+}
+
+void FinestraProva::Clic(int i, int pos)
+{
+    CasellaTesto* c = f->Testo[i];
+    QTest::mouseClick(c->viewport(), Qt::LeftButton, {}, c->RettangoloCarattere(pos).center());
+}
+
+bool FinestraProva::DoppioClic(int i, const QString& parola, int occorrenza)
+{
+    CasellaTesto* c = f->Testo[i];
+    int p = -1;
+    for (int k = 0; k <= occorrenza; ++k)
+        p = int(c->Testo().indexOf(parola, p + 1));
+    if (p < 0)
+        return false;
+    const QPoint punto = c->RettangoloCarattere(p + int(parola.size()) / 2).center();
+    if (c->PosizioneInPunto(punto) < p || c->PosizioneInPunto(punto) > p + parola.size())
+        return false;
+    // What the system sends for a double-click: press, release, double-click, release.
+    QTest::mousePress(c->viewport(), Qt::LeftButton, {}, punto);
+    QTest::mouseRelease(c->viewport(), Qt::LeftButton, {}, punto);
+    QTest::mouseDClick(c->viewport(), Qt::LeftButton, {}, punto);
+    QTest::mouseRelease(c->viewport(), Qt::LeftButton, {}, punto);
+    return true;
+}
+
+bool FinestraProva::Trascina(int i, const QString& tratto)
+{
+    CasellaTesto* c = f->Testo[i];
+    const int da = int(c->Testo().indexOf(tratto));
+    if (da < 0)
+        return false;
+    const int a = da + int(tratto.size());
+    // The left edge of a character puts the insertion point before it (a may
+    // be the very end, after the closing line break).
+    const auto punto = [c](int pos) {
+        const QRect r = c->RettangoloCarattere(pos);
+        return QPoint(r.left() + 1, r.center().y());
+    };
+    const QPoint inizio = punto(da), fine = punto(a);
+    if (c->PosizioneInPunto(inizio) != da || c->PosizioneInPunto(fine) != a)
+        return false;
+    QTest::mousePress(c->viewport(), Qt::LeftButton, {}, inizio);
+    QTest::mouseMove(c->viewport(), (inizio + fine) / 2);
+    QTest::mouseMove(c->viewport(), fine);
+    QTest::mouseRelease(c->viewport(), Qt::LeftButton, {}, fine);
+    return true;
+}
+
+QString Stato(const frmEsercizi& f)
+{
+    return QStringLiteral("riga %1 fatte %2 errori %3").arg(f.RigaCorrente).arg(f.RigheCompletate).arg(f.NumeroErrori);
+}
+
+QString Piede()
+{
+    return IndirizzoWeb + QStringLiteral(" progetti e risorse per l'uso attivo del computer a scuola.");
+}
+
+void VerificaPiede(const Stampato& s)
+{
+    QCOMPARE(s.testo, Piede());
+    QCOMPARE(s.x, 1.0);
+    QCOMPARE(s.y, StampanteRegistrata::AltezzaPagina() - 6);
+    QCOMPARE(s.dimensione, 8.0);
+}
+
+void VerificaErroreStampa(const MessaggiScriptati& m, const StampanteRegistrata& r, const QString& titolo)
+{
+    QCOMPARE(m.mostrati.size(), 2);
+    QVERIFY(m.mostrati[0].icona == Icona::Domanda && m.mostrati[0].pulsanti == Pulsanti::SiNo);
+    QVERIFY(m.mostrati[1].icona == Icona::Critico && m.mostrati[1].pulsanti == Pulsanti::OK);
+    QCOMPARE(m.mostrati[1].titolo, titolo);
+    QCOMPARE(m.mostrati[1].testo, QStringLiteral("Si è verificato un errore, la stampa non è possibile.\r\n"
+                                                 "Verificare che la stampante sia in funzione."));
+    QCOMPARE(r.documenti, 0);
+}
+
+void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QString& domanda)
+{
+    StampanteRegistrata registro;
+    w.show();
+    a.messaggi.Rispondi(Risposta::No);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QCOMPARE(a.messaggi.Testi(), QStringList{domanda});
+    QVERIFY(registro.stampati.isEmpty() && w.isVisible());
+    esci->trigger();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(a.suoni.suonati, QStringList{"press.wav"});
+    w.show();
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(a.suoni.suonati, (QStringList{"press.wav", "press.wav"}));
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The exercise window with a small test exercise loaded and real mouse
+// gestures on it, and the checks every printout shares. Brings in what the
+// answering and printout tests all use.
+#include "ProveEsercizi.h"
+#include "Supporto.h"
+
+#include "content/Globali.h"
+#include "exercise/frmEsercizi.h"
+#include "platform/CasellaTesto.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+class FinestraPagina;
+class QAction;
+
+// A throwaway application folder, scripted messages and recorded cues.
+struct Ambiente {
+    CartellaProva cartella;
+    MessaggiScriptati messaggi;
+    SuoniRegistrati suoni;
+};
+
+struct FinestraProva : Ambiente {
+    GestoreModali modali;
+    std::unique_ptr<frmEsercizi> f;
+
+    // Shows the window with exercise 0 of the category "Prove" loaded.
+    void Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte = {});
+    // A click on item i's number label.
+    void Seleziona(int i);
+    // A click on the list entry; false when the list lacks it.
+    bool Scegli(const QString& voce);
+    // A click on character pos of box i.
+    void Clic(int i, int pos);
+    // A double-click in the middle of the n-th occurrence (from 0) of a word
+    // of box i; false when the screen does not put it there.
+    bool DoppioClic(int i, const QString& parola, int occorrenza = 0);
+    // Press before the stretch, drag to its end, release; false as above.
+    bool Trascina(int i, const QString& tratto);
+};
+
+// "riga R fatte N errori E" for RigaCorrente, RigheCompletate, NumeroErrori.
+QString Stato(const frmEsercizi& f);
+
+// The footer line the printouts end each sheet with.
+QString Piede();
+// s is the footer, in its place at the bottom of the sheet.
+void VerificaPiede(const Stampato& s);
+// The Yes/No question was asked, then the printer failure was reported, and
+// nothing was printed.
+void VerificaErroreStampa(const MessaggiScriptati& m, const StampanteRegistrata& r, const QString& titolo);
+// The print button answered No (nothing printed, the window stays), then the
+// exit entry, then OK; each button plays its cue, the entry none.
+void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QString& domanda);
