@@ -1,5 +1,6 @@
 #include "screens/FinestraPagina.h"
 
+#include "content/Catalogo.h"
 #include "platform/CasellaTesto.h"
 #include "platform/Immagini.h"
 #include "platform/Twips.h"
@@ -56,4 +57,26 @@ FinestraPagina::FinestraPagina(QWidget* parent, const Aspetto& aspetto)
     Command2->setIconSize(QSize(tw(480), tw(360)));
     Command2->setCursor(CursoreMano());
     Command2->setAutoDefault(false);
+
+    connect(Command1, &QPushButton::clicked, this, &FinestraPagina::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FinestraPagina::Command2_Click);
+    connect(mnustampa, &QAction::triggered, this, [this] { mnustampa_Click(); });
+    connect(Text1, &CasellaTesto::selezioneCambiata, this, &FinestraPagina::Text1_SelChange);
+}
+
+void FinestraPagina::Command1_Click()
+{
+    SuonaCue(QStringLiteral("press.wav"));
+    accept();
+}
+
+void FinestraPagina::Command2_Click()
+{
+    SuonaCue(QStringLiteral("press.wav"));
+    mnustampa_Click();
+}
+
+void FinestraPagina::Text1_SelChange()
+{
+    Text1->ImpostaSelColor(QColor(0, 0, 255));
 }

@@ -29,6 +29,14 @@ public:
     QMenuBar* Menu = nullptr;
     QAction* mnustampa = nullptr;
 
+    // "OK": the cue, then the window closes.
+    void Command1_Click();
+    // The print button: the cue, then the same as "STAMPA".
+    void Command2_Click();
+    virtual void mnustampa_Click() = 0;
+    // Whatever is selected in the text turns blue.
+    void Text1_SelChange();
+
 protected:
     FinestraPagina(QWidget* parent, const Aspetto& aspetto);
     QAction* m_esci = nullptr;

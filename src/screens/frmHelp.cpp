@@ -14,7 +14,6 @@
 
 namespace {
 const QColor Rosso(255, 0, 0);
-const QColor Blu(0, 0, 255);
 
 // Lines longer than this are broken on paper.
 const int LarghezzaStampa = 90;
@@ -42,11 +41,7 @@ frmHelp::frmHelp(QWidget* parent)
     , mnuesci(m_esci)
 {
     lblTitolo->setText(QStringLiteral("HELP"));
-    connect(Command1, &QPushButton::clicked, this, &frmHelp::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmHelp::Command2_Click);
-    connect(mnustampa, &QAction::triggered, this, &frmHelp::mnustampa_Click);
     connect(mnuesci, &QAction::triggered, this, &frmHelp::mnuesci_Click);
-    connect(Text1, &CasellaTesto::selezioneCambiata, this, &frmHelp::Text1_SelChange);
 
     Form_Load();
 }
@@ -127,23 +122,6 @@ void frmHelp::MostraErrore()
     lblTitolo->setText(QStringLiteral("Si è verificato un errore."));
     Command2->setVisible(false);
     mnustampa->setVisible(false);
-}
-
-void frmHelp::Text1_SelChange()
-{
-    Text1->ImpostaSelColor(Blu);
-}
-
-void frmHelp::Command1_Click()
-{
-    SuonaCue(QStringLiteral("press.wav"));
-    accept();
-}
-
-void frmHelp::Command2_Click()
-{
-    SuonaCue(QStringLiteral("press.wav"));
-    mnustampa_Click();
 }
 
 void frmHelp::mnuesci_Click()

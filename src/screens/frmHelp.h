@@ -23,11 +23,8 @@ public:
     static QString TestoVisibile(const QStringList& righe);
 
     void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void mnustampa_Click();
+    void mnustampa_Click() override;
     void mnuesci_Click();
-    void Text1_SelChange();
 
     QAction* mnuesci;
 

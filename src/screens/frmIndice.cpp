@@ -12,7 +12,6 @@
 #include <QPushButton>
 
 namespace {
-const QColor Blu(0, 0, 255);
 
 // Widths, in characters, of a title and of an instruction in a column.
 const int LarghezzaTitolo = 38;
@@ -45,11 +44,7 @@ frmIndice::frmIndice(QWidget* parent)
                                      QColor(0, 0, 128), FontTesto()})
     , mnuEsci(m_esci)
 {
-    connect(Command1, &QPushButton::clicked, this, &frmIndice::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmIndice::Command2_Click);
-    connect(mnustampa, &QAction::triggered, this, &frmIndice::mnustampa_Click);
     connect(mnuEsci, &QAction::triggered, this, &frmIndice::mnuEsci_Click);
-    connect(Text1, &CasellaTesto::selezioneCambiata, this, &frmIndice::Text1_SelChange);
 
     Form_Load();
 }
@@ -78,23 +73,6 @@ void frmIndice::Form_Load()
         Text1->ImpostaSelezione(testo.indexOf(titolo), titolo.size());
     }
     Text1->ImpostaSelStart(0);
-}
-
-void frmIndice::Text1_SelChange()
-{
-    Text1->ImpostaSelColor(Blu);
-}
-
-void frmIndice::Command1_Click()
-{
-    SuonaCue(QStringLiteral("press.wav"));
-    accept();
-}
-
-void frmIndice::Command2_Click()
-{
-    SuonaCue(QStringLiteral("press.wav"));
-    mnustampa_Click();
 }
 
 void frmIndice::mnuEsci_Click()

@@ -14,11 +14,8 @@ public:
     static QString TestoVisibile();
 
     void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void mnustampa_Click();
+    void mnustampa_Click() override;
     void mnuEsci_Click();
-    void Text1_SelChange();
 
     QAction* mnuEsci;
 
