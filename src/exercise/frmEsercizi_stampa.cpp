@@ -43,11 +43,9 @@ void frmEsercizi::mnuStampaEsercizio_Click()
     const QString titolo = windowTitle();
     if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare la versione su carta di questo esercizio?")))
         return;
-    std::unique_ptr<Stampante> s = AvviaStampante();
-    if (!s) {
-        MostraErroreStampa(this, titolo);
+    std::unique_ptr<Stampante> s = AvviaStampante(this, titolo);
+    if (!s)
         return;
-    }
 
     s->ImpostaY(20);
     s->ImpostaX(20);

@@ -206,6 +206,14 @@ std::unique_ptr<Stampante> AvviaStampante()
     return s;
 }
 
+std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& titolo)
+{
+    std::unique_ptr<Stampante> s = AvviaStampante();
+    if (!s)
+        MostraErroreStampa(genitore, titolo);
+    return s;
+}
+
 void MostraErroreStampa(QWidget* genitore, const QString& titolo)
 {
     MostraMessaggio(genitore, Icona::Critico, Pulsanti::OK, titolo,

@@ -69,4 +69,6 @@ QStringList SpezzaRiga(const QString& testo, int larghezza);
 bool ChiediStampa(QWidget* genitore, const QString& titolo, const QString& domanda);
 // A started printer in plain Verdana 12, or null when printing is not possible.
 std::unique_ptr<Stampante> AvviaStampante();
+// The same, showing the printer failure message (with that title) when it is null.
+std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& titolo);
 void MostraErroreStampa(QWidget* genitore, const QString& titolo);

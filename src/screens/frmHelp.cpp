@@ -141,11 +141,9 @@ void frmHelp::mnustampa_Click()
         MostraErroreStampa(this, titolo);
         return;
     }
-    std::unique_ptr<Stampante> s = AvviaStampante();
-    if (!s) {
-        MostraErroreStampa(this, titolo);
+    std::unique_ptr<Stampante> s = AvviaStampante(this, titolo);
+    if (!s)
         return;
-    }
     s->ImpostaGrassetto(true);
     s->ImpostaY(20);
     s->ImpostaX(20);

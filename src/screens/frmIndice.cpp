@@ -92,11 +92,9 @@ void frmIndice::mnustampa_Click()
     const QString titolo = windowTitle();
     if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare questo indice di esercizi?")))
         return;
-    std::unique_ptr<Stampante> s = AvviaStampante();
-    if (!s) {
-        MostraErroreStampa(this, titolo);
+    std::unique_ptr<Stampante> s = AvviaStampante(this, titolo);
+    if (!s)
         return;
-    }
     double colonna = ColonnaSinistra;
     s->ImpostaGrassetto(true);
     s->ImpostaY(10);
