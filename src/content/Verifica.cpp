@@ -8,19 +8,25 @@
 #include "content/Percorsi.h"
 #include "platform/CasellaTesto.h"
 
+namespace {
+const auto ParolaInPosizione = &CasellaTesto::ParolaInPosizione;
+}
+
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QVector>
 #include <algorithm>
+#include <array>
 #include <functional>
 
 QString Problema::Riga() const
 {
+    const QString testo = avviso ? QStringLiteral("avviso: ") + descrizione : descrizione;
     if (campo > 0)
-        return QStringLiteral("%1: campo %2: %3").arg(file).arg(campo).arg(descrizione);
-    return QStringLiteral("%1: %2").arg(file, descrizione);
+        return QStringLiteral("%1: campo %2: %3").arg(file).arg(campo).arg(testo);
+    return QStringLiteral("%1: %2").arg(file, testo);
 }
 
 bool TipoGestito(int tipo)
@@ -88,7 +94,7 @@ QList<QPair<int, QString>> ParoleCliccabili(const QString& testo)
     QList<QPair<int, QString>> parole;
     int pos = 0;
     while (pos < testo.size()) {
-        const auto p = CasellaTesto::ParolaInPosizione(testo, pos);
+        const auto p = ParolaInPosizione(testo, pos);
         if (p.second <= p.first)
             break;
         parole << qMakePair(p.first, testo.mid(p.first, p.second - p.first));
@@ -146,7 +152,7 @@ QString ParolaCheContiene(const QString& testo, int pos, int n)
     const bool taglioDopo = pos + n < testo.size() && lettera(pos + n - 1) && lettera(pos + n);
     if (!taglioPrima && !taglioDopo)
         return QString();
-    const auto parola = CasellaTesto::ParolaInPosizione(testo, taglioPrima ? pos : pos + n - 1);
+    const auto parola = ParolaInPosizione(testo, taglioPrima ? pos : pos + n - 1);
     return testo.mid(parola.first, parola.second - parola.first);
 }
 
@@ -219,6 +225,14 @@ public:
             ControllaRiga(i, modo);
         if (TogliScelta(tipo) && !m_d.Scelte.isEmpty())
             ControllaSceltePerTutte(tipo);
+        const QString schema = SchemaRisposte(m_d);
+        if (!schema.isEmpty())
+            problemi << Problema{m_nome, 2,
+                                 QStringLiteral("le risposte giuste seguono uno schema (%1): l'alunno "
+                                                "può rispondere seguendo lo schema invece della "
+                                                "grammatica; cambiare l'ordine delle frasi o delle "
+                                                "scelte").arg(schema),
+                                 true};
     }
 
 private:
@@ -552,6 +566,35 @@ private:
                                                           "chiave: arriva al carattere %1, ma la chiave "
                                                           "ne ha %2")
                                                .arg(inizio + lunghezza).arg(k.size()));
+        else if (tipo >= 50)
+            ParolaVicinaColorata(i, k, inizio, inizio + lunghezza);
+    }
+
+    // The blue of kinds 50 to 54 runs past the answer by a fixed number of
+    // characters: where no blank or mark stands there, it takes half a word.
+    void ParolaVicinaColorata(int i, const QString& k, int a, int b)
+    {
+        const auto lettera = [&](int p) { return p >= 0 && p < k.size() && k.at(p).isLetterOrNumber(); };
+        QStringList tagliate;
+        if (lettera(a - 1) && lettera(a)) {
+            const auto w = ParolaInPosizione(k, a);
+            tagliate << Tra(k.mid(w.first, w.second - w.first));
+        }
+        if (lettera(b - 1) && lettera(b)) {
+            const auto w = ParolaInPosizione(k, b - 1);
+            tagliate << Tra(k.mid(w.first, w.second - w.first));
+        }
+        if (!tagliate.isEmpty())
+            problemi << Problema{m_nome, CampoChiave(i),
+                                 QStringLiteral("frase %1: la soluzione colora in blu %2 (%3) solo in "
+                                                "parte: accanto alla risposta la chiave deve avere uno "
+                                                "spazio o un segno di punteggiatura, oppure l'esercizio "
+                                                "deve usare un altro tipo")
+                                     .arg(i + 1)
+                                     .arg(tagliate.size() == 1 ? QStringLiteral("la parola")
+                                                               : QStringLiteral("le parole"))
+                                     .arg(tagliate.join(QStringLiteral(", "))),
+                                 true};
     }
 
     void ControllaSceltePerTutte(int tipo)
@@ -824,6 +867,59 @@ QList<Problema> VerificaCategoriaDa(int categoria, Conteggi* conteggi, FrasiVist
 }
 
 } // namespace
+
+QString SchemaRisposte(const DatiEsercizio& d)
+{
+    if (ModoDelTipo(d.TipoEsercizio) != Modo::Elenco)
+        return QString();
+    QStringList distinte;
+    for (const QString& s : d.Scelte)
+        if (!distinte.contains(s))
+            distinte << s;
+    const int n = int(distinte.size());
+    // With one entry there is nothing to choose, so nothing to guess.
+    if (n < 2)
+        return QString();
+    std::array<int, NumeroRighe> posizione{};
+    for (int i = 0; i < NumeroRighe; ++i) {
+        posizione[i] = int(distinte.indexOf(d.Risposta[i]));
+        if (posizione[i] < 0)
+            return QString(); // reported as an answer missing from the list
+    }
+    const int passi = NumeroRighe - 1;
+    int avanti = 0;
+    int maiGiu = 0;
+    for (int i = 0; i < passi; ++i) {
+        avanti += posizione[i + 1] == (posizione[i] + 1) % n;
+        maiGiu += posizione[i + 1] >= posizione[i];
+    }
+    bool periodo = NumeroRighe - n >= 6;
+    for (int i = 0; periodo && i + n < NumeroRighe; ++i)
+        periodo = posizione[i + n] == posizione[i];
+
+    QStringList schemi;
+    if (avanti >= 10)
+        schemi << QStringLiteral("in %1 passaggi su %2 la risposta giusta è la voce dell'elenco che "
+                                 "segue la precedente").arg(avanti).arg(passi);
+    if (periodo)
+        schemi << QStringLiteral("la sequenza delle risposte si ripete ogni %1 frasi, quante sono le "
+                                 "voci dell'elenco").arg(n);
+    if (maiGiu >= 12)
+        schemi << QStringLiteral("in %1 passaggi su %2 la risposta giusta non torna a una voce "
+                                 "precedente dell'elenco").arg(maiGiu).arg(passi);
+    if (TogliScelta(d.TipoEsercizio)) {
+        QStringList rimaste = d.Scelte;
+        int prima = 0;
+        for (const QString& r : d.Risposta) {
+            prima += !rimaste.isEmpty() && rimaste.first() == r;
+            rimaste.removeOne(r);
+        }
+        if (2 * prima > NumeroRighe)
+            schemi << QStringLiteral("in %1 frasi su %2 la risposta giusta è la prima voce rimasta "
+                                     "nell'elenco").arg(prima).arg(NumeroRighe);
+    }
+    return schemi.join(QStringLiteral("; "));
+}
 
 QList<Problema> VerificaEsercizioDa(const QString& nome, const QByteArray& contenuto)
 {

@@ -9,12 +9,16 @@
 #include <QList>
 #include <QString>
 
+struct DatiEsercizio;
+
 struct Problema {
     QString file; // relative to the application folder, "/" separated
     int campo = 0; // 1-based field of the file; 0 when the file as a whole is wrong
     QString descrizione; // Italian, for a teacher
+    bool avviso = false; // the pack works, but a teacher should look at it
 
-    // "file: campo N: descrizione", or "file: descrizione" when campo is 0.
+    // "file: campo N: descrizione", or "file: descrizione" when campo is 0;
+    // a warning says "avviso: " before the description.
     QString Riga() const;
 };
 
@@ -28,6 +32,15 @@ struct Conteggi {
 
 // The kinds the program handles: 1 to 16, 18, 41 to 54.
 bool TipoGestito(int tipo);
+
+// Whether the right answers of a one-choice list exercise follow a pattern a
+// pupil can follow without the grammar; the pattern in Italian, or empty.
+// The position of each right answer among the distinct entries, item by
+// item, is checked for: a step to the next entry in 10 of the 13 steps; a
+// period of the list's length throughout, repeated at least 6 times; no step
+// down in 12 of the 13 steps; and, where used entries leave the list, the
+// right answer being the first entry left in more than half of the items.
+QString SchemaRisposte(const DatiEsercizio& d);
 
 // One exercise file already in memory (nome is only used in the messages).
 QList<Problema> VerificaEsercizioDa(const QString& nome, const QByteArray& contenuto);
