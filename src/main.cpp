@@ -1,5 +1,5 @@
 #include "app/Avvio.h"
-#include "app/frmMenu.h"
+#include "app/MenuPrincipale.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -17,8 +17,8 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     PreparaApplicazione();
-    frmMenu menu;
-    QObject::connect(&menu, &frmMenu::fineProgramma, &app, [] { QCoreApplication::exit(0); });
+    MenuPrincipale menu;
+    QObject::connect(&menu, &MenuPrincipale::fineProgramma, &app, [] { QCoreApplication::exit(0); });
     menu.showFullScreen();
     return app.exec();
 }

@@ -2,7 +2,7 @@
 #include "Supporto.h"
 
 #include "content/Globali.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 #include "platform/CasellaTesto.h"
 
 #include <QListWidget>
@@ -67,7 +67,7 @@ private slots:
 private:
     CartellaProva* m_cartella = nullptr;
     MessaggiScriptati* m_messaggi = nullptr;
-    frmEsercizi* m_finestra = nullptr;
+    FinestraEsercizi* m_finestra = nullptr;
 };
 
 void TestCaricamento::init()
@@ -75,7 +75,7 @@ void TestCaricamento::init()
     m_cartella = new CartellaProva;
     m_messaggi = new MessaggiScriptati;
     PreparaCategoria(*m_cartella);
-    m_finestra = new frmEsercizi;
+    m_finestra = new FinestraEsercizi;
     m_finestra->setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
@@ -90,7 +90,7 @@ void TestCaricamento::statoDopoIlCaricamento()
 {
     m_cartella->Scrivi(QStringLiteral("Esercizi/Nomi/ESERCIZIO 04.txt"),
                        File(3, {"nome", "articolo", "verbo"}, {{"Il cane abbaia.", "  nome ", "cane"}}));
-    frmEsercizi& f = *m_finestra;
+    FinestraEsercizi& f = *m_finestra;
     f.Timer1->start();
     f.NumeroErrori = 3;
     f.PassoRisposta = 1;
@@ -108,7 +108,7 @@ void TestCaricamento::statoDopoIlCaricamento()
     QVERIFY(f.mnuHelp->isEnabled());
     QVERIFY(f.mnustampa->menuAction()->isEnabled());
     QVERIFY(!f.mnuerrori->isVisible());
-    QCOMPARE(frmEsercizi::Caption(f.mnuerrori), QStringLiteral("   ERRORI : 0"));
+    QCOMPARE(FinestraEsercizi::Caption(f.mnuerrori), QStringLiteral("   ERRORI : 0"));
     QCOMPARE(f.Label4->text(), QStringLiteral("NOMI  -  Titolo 4"));
     QCOMPARE(f.Label3->text(), QStringLiteral("Istruzione 4"));
     QCOMPARE(f.Label4Scritto->text(), QStringLiteral("NOMI  -  Scritto 4"));
@@ -119,7 +119,7 @@ void TestCaricamento::statoDopoIlCaricamento()
         QVERIFY(!f.lblrisposta[i]->isHidden());
         QCOMPARE(f.Testo[i]->Testo(), QStringLiteral("Il cane abbaia.\r\n"));
         QCOMPARE(f.lblrisposta[i]->Caption(), QStringLiteral("\r\n") + QString::number(i + 1));
-        QCOMPARE(f.lblrisposta[i]->BackColor(), frmEsercizi::Grigio);
+        QCOMPARE(f.lblrisposta[i]->BackColor(), FinestraEsercizi::Grigio);
         QVERIFY(f.Testo[i]->Ingresso());
         QCOMPARE(f.Testo[i]->SelStart(), 0);
         QCOMPARE(f.Testo[i]->SelLength(), 0);
@@ -259,7 +259,7 @@ void TestCaricamento::fallimento()
     QFETCH(QString, contenuto);
     if (!contenuto.isEmpty())
         m_cartella->Scrivi(QStringLiteral("Esercizi/Nomi/ESERCIZIO 09.txt"), contenuto);
-    frmEsercizi& f = *m_finestra;
+    FinestraEsercizi& f = *m_finestra;
     f.setWindowTitle(QStringLiteral("Zelora: Nomi"));
     Globali::FileHelp = QStringLiteral("precedente");
     f.CaricaEsercizio(9);
@@ -302,7 +302,7 @@ void TestCaricamento::soluzioniSoloDal41()
     QVERIFY(!m_finestra->mnusoluzioni->isVisible());
     m_finestra->CaricaEsercizio(1);
     QVERIFY(m_finestra->mnusoluzioni->isVisible());
-    QCOMPARE(frmEsercizi::Caption(m_finestra->mnusoluzioni), QStringLiteral("   SOLUZIONI"));
+    QCOMPARE(FinestraEsercizi::Caption(m_finestra->mnusoluzioni), QStringLiteral("   SOLUZIONI"));
 }
 
 QTEST_MAIN(TestCaricamento)

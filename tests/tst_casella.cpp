@@ -3,6 +3,7 @@
 #include "Supporto.h"
 
 #include "platform/CasellaTesto.h"
+#include "platform/TestoFormattato.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -119,7 +120,7 @@ void TestCasella::parola()
     QFETCH(QString, testo);
     QFETCH(int, posizione);
     QFETCH(QString, attesa);
-    const auto p = CasellaTesto::ParolaInPosizione(testo, posizione);
+    const auto p = ParolaInPosizione(testo, posizione);
     QCOMPARE(testo.mid(p.first, p.second - p.first), attesa);
 }
 

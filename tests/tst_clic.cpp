@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(QPoint(c->SelStart(), c->SelLength()), QPoint());
         QCOMPARE(p.f->Selezione[6], risposta);
         QCOMPARE(p.f->Chiave[6], chiaveDopo.isEmpty() ? chiave : chiaveDopo);
-        QCOMPARE(p.f->lblrisposta[6]->BackColor(), frmEsercizi::Verde);
+        QCOMPARE(p.f->lblrisposta[6]->BackColor(), FinestraEsercizi::Verde);
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 100 fatte 1 errori 0"));
         QCOMPARE(int(p.f->ModoClic), 0);
         QVERIFY(p.f->mnuerrori->isVisible());
@@ -92,7 +92,7 @@ private slots:
 
         QVERIFY(p.DoppioClic(9, "abbaia"));
         QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
-        QCOMPARE(frmEsercizi::Caption(p.f->mnuerrori), QStringLiteral("   ERRORI : 1"));
+        QCOMPARE(FinestraEsercizi::Caption(p.f->mnuerrori), QStringLiteral("   ERRORI : 1"));
         QVERIFY(p.f->mnuerrori->isVisible());
         QCOMPARE(c->Testo(), QStringLiteral("Il cane abbaia.\r\n"));
         QCOMPARE(Colori(c), Tratti("n8 r6 n3"));
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(p.f->Selezione[9], QStringLiteral("abbaia"));
         // The item stays selected and open.
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 9 fatte 0 errori 1"));
-        QCOMPARE(p.f->lblrisposta[9]->BackColor(), frmEsercizi::Giallo);
+        QCOMPARE(p.f->lblrisposta[9]->BackColor(), FinestraEsercizi::Giallo);
 
         QVERIFY(p.DoppioClic(9, "cane"));
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 100 fatte 1 errori 1"));
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(!Colori(c).contains(QLatin1Char('?')));
         if (tipo == 1) // the red attempt is gone: the sentence is black again
             QCOMPARE(Colori(c), Tratti("n3 b4 n10"));
-        QCOMPARE(p.f->lblrisposta[9]->BackColor(), frmEsercizi::Verde);
+        QCOMPARE(p.f->lblrisposta[9]->BackColor(), FinestraEsercizi::Verde);
     }
 
     void clicSempliceNonGiudica_data()
@@ -127,7 +127,7 @@ private slots:
         p.Apri(tipo, {{"Il cane abbaia.", tipo == 2 ? "1" : "cane", "cane."}});
         p.Clic(4, 4);
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 4 fatte 0 errori 0"));
-        QCOMPARE(p.f->lblrisposta[4]->BackColor(), frmEsercizi::Giallo);
+        QCOMPARE(p.f->lblrisposta[4]->BackColor(), FinestraEsercizi::Giallo);
         QVERIFY(p.f->Shape1->isVisible());
         // The release runs the stretch kinds' handler, which judges nothing but shows the error count.
         QCOMPARE(p.f->mnuerrori->isVisible(), tipo >= 44);
@@ -204,7 +204,7 @@ private slots:
             QCOMPARE(Colori(c), Tratti("n3 b4 n27"));
             QCOMPARE(QPoint(volta ? 0 : c->SelStart(), c->SelLength()), QPoint());
             QCOMPARE(int(p.f->NumeroErrori), 0);
-            QVERIFY(l->BackColor() != frmEsercizi::Verde);
+            QVERIFY(l->BackColor() != FinestraEsercizi::Verde);
         }
 
         // Too short, then not in the key: two errors, both left red.
@@ -212,15 +212,15 @@ private slots:
         QCOMPARE(int(p.f->NumeroErrori), 1);
         QVERIFY(p.DoppioClic(5, "palla"));
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 5 fatte 0 errori 2"));
-        QCOMPARE(frmEsercizi::Caption(p.f->mnuerrori), QStringLiteral("   ERRORI : 2"));
+        QCOMPARE(FinestraEsercizi::Caption(p.f->mnuerrori), QStringLiteral("   ERRORI : 2"));
         QCOMPARE(p.suoni.suonati, (QStringList{"wrong.wav", "wrong.wav"}));
         QCOMPARE(Colori(c), Tratti("r2 n1 b4 n19 r5 n3"));
         QCOMPARE(l->Caption(), QStringLiteral("\r\n1"));
 
         // Part of a longer word of the key still counts; the last word closes the item.
         QVERIFY(p.DoppioClic(5, "gatto"));
-        QCOMPARE(l->BackColor(), frmEsercizi::Verde);
-        QCOMPARE(l->ForeColor(), frmEsercizi::Blu);
+        QCOMPARE(l->BackColor(), FinestraEsercizi::Verde);
+        QCOMPARE(l->ForeColor(), FinestraEsercizi::Blu);
         QCOMPARE(l->Caption(), QStringLiteral("\r\nok"));
         QCOMPARE(int(p.f->RigheCompletate), 1);
         QCOMPARE(Colori(c), Tratti("r2 n1 b4 n6 b5 n8 r5 n3"));
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(p.f->lblrisposta[0]->Caption(), QStringLiteral("\r\n1"));
         QCOMPARE(int(p.f->RigheCompletate), 0);
         QVERIFY(p.DoppioClic(0, "gatto", 0));
-        QCOMPARE(p.f->lblrisposta[0]->BackColor(), frmEsercizi::Verde);
+        QCOMPARE(p.f->lblrisposta[0]->BackColor(), FinestraEsercizi::Verde);
         QCOMPARE(int(p.f->NumeroErrori), 0);
     }
 };

@@ -2,6 +2,7 @@
 #include "Supporto.h"
 
 #include "content/Catalogo.h"
+#include "platform/Suono.h"
 #include "content/Esercizio.h"
 #include "content/Globali.h"
 #include "content/LettoreCampi.h"

@@ -5,7 +5,7 @@
 #include "content/Globali.h"
 #include "content/Indice.h"
 #include "content/Percorsi.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 #include "platform/CasellaTesto.h"
 
 #include <QDir>
@@ -76,7 +76,7 @@ void TestContenutoDistribuito::esercizi()
     Globali::TestoIndice = QVector<QString>(n);
     Globali::TitoloScritto = QVector<QString>(n);
     Globali::TestoScritto = QVector<QString>(n);
-    frmEsercizi f;
+    FinestraEsercizi f;
     f.setAttribute(Qt::WA_DeleteOnClose, false);
     for (int e = 0; e < n; ++e) {
         f.CaricaEsercizio(e);
@@ -93,7 +93,7 @@ void TestContenutoDistribuito::caricamentoVeloce()
     MessaggiScriptati messaggi;
     Globali::CategoriaCorrente = QStringLiteral("nomi"); // resolved without regard to case
     Globali::UltimoEsercizio = 31;
-    frmEsercizi f;
+    FinestraEsercizi f;
     f.setAttribute(Qt::WA_DeleteOnClose, false);
     QBENCHMARK {
         f.CaricaEsercizio(2);

@@ -49,30 +49,30 @@ private slots:
         }
         Globali::NomeAlunno = QStringLiteral("Anna");
 
-        p.f = std::make_unique<frmEsercizi>();
-        frmEsercizi* f = p.f.get();
+        p.f = std::make_unique<FinestraEsercizi>();
+        FinestraEsercizi* f = p.f.get();
         f->setAttribute(Qt::WA_DeleteOnClose, false);
         f->setWindowTitle(QStringLiteral("Zelora: Nomi"));
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
         // A record is open: the exercise menu is filled.
         f->RipristinaMenuEsercizi();
-        QCOMPARE(frmEsercizi::Caption(f->mnuesercizio[4]), QStringLiteral(" Esercizio 5"));
+        QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[4]), QStringLiteral(" Esercizio 5"));
         f->mnuesercizio[4]->trigger();
         p.suoni.suonati.clear();
 
         for (int i = 0; i < NumeroRighe; ++i) {
             p.Seleziona(i);
-            QCOMPARE(f->lblrisposta[i]->BackColor(), frmEsercizi::Giallo);
+            QCOMPARE(f->lblrisposta[i]->BackColor(), FinestraEsercizi::Giallo);
             if (i < errori) {
                 // A wrong choice first: the label turns red, the item must be taken again.
                 QVERIFY(p.Scegli(Scelte.at((i + 1) % 3)));
-                QCOMPARE(f->lblrisposta[i]->BackColor(), frmEsercizi::Rosso);
+                QCOMPARE(f->lblrisposta[i]->BackColor(), FinestraEsercizi::Rosso);
                 QCOMPARE(int(f->RigaCorrente), 100);
                 p.Seleziona(i);
             }
             QVERIFY(p.Scegli(Scelte.at(i % 3)));
-            QCOMPARE(f->lblrisposta[i]->BackColor(), frmEsercizi::Verde);
+            QCOMPARE(f->lblrisposta[i]->BackColor(), FinestraEsercizi::Verde);
             QVERIFY(f->Testo[i]->Testo().endsWith(" [" + Scelte.at(i % 3) + "]"));
             QCOMPARE(int(f->RigheCompletate), i + 1);
             // Nothing is graded before the 14th item.
@@ -80,12 +80,12 @@ private slots:
                 QVERIFY(f->List1->isVisible() && !Globali::EsercizioFatto.at(4) && p.modali.aperte.isEmpty());
         }
 
-        QCOMPARE(frmEsercizi::Caption(f->mnuerrori), QStringLiteral("   ERRORI : %1").arg(errori));
+        QCOMPARE(FinestraEsercizi::Caption(f->mnuerrori), QStringLiteral("   ERRORI : %1").arg(errori));
         for (int i = 0; i <= 31; ++i)
             QCOMPARE(QString::number(Globali::EsercizioFatto.at(i)) + Globali::Giudizio.at(i), i == 4 ? "1" + giudizio : "0");
         QVERIFY(f->mnuesercizio[4]->isChecked());
-        QCOMPARE(frmEsercizi::Caption(f->mnuesercizio[4]), QStringLiteral(" Esercizio 5 (") + giudizio + ")");
-        QCOMPARE(frmEsercizi::Caption(f->mnuesercizio[5]), QStringLiteral(" Esercizio 6"));
+        QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[4]), QStringLiteral(" Esercizio 5 (") + giudizio + ")");
+        QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[5]), QStringLiteral(" Esercizio 6"));
 
         // The record file now holds the grade's letter for exercise 4, after an odd filler.
         const QByteArray scheda = p.cartella.Leggi(QStringLiteral("Schede personali/Nomi/Anna.Zlr01"));
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(p.suoni.suonati, attesi);
 
         // The record sheet was shown, then the prompt to choose another exercise.
-        QCOMPARE(p.modali.aperte, QStringList{"frmSchedaPersonale"});
+        QCOMPARE(p.modali.aperte, QStringList{"FinestraScheda"});
         QCOMPARE(f->Label3->text(), QStringLiteral("Scegli un altro esercizio nel menu in alto"));
         QVERIFY(f->Timer1->isActive() && !f->List1->isVisible() && !f->Shape1->isVisible());
         for (int i = 0; i < NumeroRighe; ++i) {

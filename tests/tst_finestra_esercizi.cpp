@@ -2,7 +2,7 @@
 #include "Supporto.h"
 
 #include "content/Globali.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 #include "platform/CasellaTesto.h"
 
 #include <QListWidget>
@@ -56,7 +56,7 @@ private slots:
 private:
     CartellaProva* m_cartella = nullptr;
     MessaggiScriptati* m_messaggi = nullptr;
-    frmEsercizi* f = nullptr;
+    FinestraEsercizi* f = nullptr;
 };
 
 void TestFinestraEsercizi::init()
@@ -65,7 +65,7 @@ void TestFinestraEsercizi::init()
     m_messaggi = new MessaggiScriptati;
     Categoria(22);
     m_cartella->Scrivi(QStringLiteral("Esercizi/Articoli/ESERCIZIO 00.txt"), FileSemplice());
-    f = new frmEsercizi;
+    f = new FinestraEsercizi;
     f->setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
@@ -126,19 +126,19 @@ void TestFinestraEsercizi::menuConLeDidascalie()
     QFETCH(bool, visibile);
     QAction* a = f->findChild<QAction*>(nome);
     QVERIFY(a);
-    QCOMPARE(frmEsercizi::Caption(a), didascalia);
+    QCOMPARE(FinestraEsercizi::Caption(a), didascalia);
     QCOMPARE(a->isEnabled(), abilitata);
     QCOMPARE(a->isVisible(), visibile);
     const QList<QAction*> barra = f->menuBar()->actions();
     QStringList titoli;
     for (QAction* m : barra)
-        titoli << (m->menu() ? m->text() : frmEsercizi::Caption(m));
+        titoli << (m->menu() ? m->text() : FinestraEsercizi::Caption(m));
     QCOMPARE(titoli, (QStringList{"SCHEDA PERSONALE", "INDICE DEGLI ESERCIZI", "SCEGLI UN ESERCIZIO",
                                    "STAMPA", "   HELP", "   SOLUZIONI", "   ESCI", "   ERRORI: 0"}));
     QVERIFY(!f->mnuesercizi->menuAction()->isEnabled());
     QVERIFY(!f->mnustampa->menuAction()->isEnabled());
     for (int i = 0; i < 36; ++i) {
-        QCOMPARE(frmEsercizi::Caption(f->mnuesercizio[i]), QString::number(i + 1));
+        QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[i]), QString::number(i + 1));
         QCOMPARE(f->mnuesercizio[i]->isVisible(), i < 4);
     }
 }
@@ -148,8 +148,8 @@ void TestFinestraEsercizi::selezione()
     f->CaricaEsercizio(0);
     f->SelezionaRiga(5);
     f->SelezionaRiga(9);
-    QCOMPARE(f->lblrisposta[5]->BackColor(), frmEsercizi::Grigio);
-    QCOMPARE(f->lblrisposta[9]->BackColor(), frmEsercizi::Giallo);
+    QCOMPARE(f->lblrisposta[5]->BackColor(), FinestraEsercizi::Grigio);
+    QCOMPARE(f->lblrisposta[9]->BackColor(), FinestraEsercizi::Giallo);
     QCOMPARE(f->RigaCorrente, qint16(9));
     QVERIFY(f->Shape1->isVisibleTo(f));
     QCOMPARE(f->Shape1->geometry().top(), f->Testo[9]->geometry().top());
@@ -169,7 +169,7 @@ void TestFinestraEsercizi::rispostaInCorso()
     QCOMPARE(m_messaggi->mostrati.first().testo,
              QStringLiteral("Prima di passare ad un'altra frase, completa quella che hai iniziato."));
     QCOMPARE(f->RigaCorrente, qint16(3));
-    QCOMPARE(f->lblrisposta[4]->BackColor(), frmEsercizi::Grigio);
+    QCOMPARE(f->lblrisposta[4]->BackColor(), FinestraEsercizi::Grigio);
 }
 
 void TestFinestraEsercizi::rigaVerdeNonSiSeleziona()
@@ -177,30 +177,30 @@ void TestFinestraEsercizi::rigaVerdeNonSiSeleziona()
     f->CaricaEsercizio(0);
     f->SelezionaRiga(2);
     f->ProceduraRispostaEsatta(2);
-    QCOMPARE(f->lblrisposta[2]->BackColor(), frmEsercizi::Verde);
-    QCOMPARE(f->lblrisposta[2]->ForeColor(), frmEsercizi::Blu);
+    QCOMPARE(f->lblrisposta[2]->BackColor(), FinestraEsercizi::Verde);
+    QCOMPARE(f->lblrisposta[2]->ForeColor(), FinestraEsercizi::Blu);
     QCOMPARE(f->lblrisposta[2]->Caption(), QStringLiteral("\r\nok"));
     QVERIFY(!f->Testo[2]->Ingresso());
     QCOMPARE(f->RigheCompletate, qint16(1));
     f->SelezionaRiga(6);
     f->SelezionaRiga(2);
     QCOMPARE(f->RigaCorrente, qint16(6));
-    QCOMPARE(f->lblrisposta[6]->BackColor(), frmEsercizi::Giallo);
+    QCOMPARE(f->lblrisposta[6]->BackColor(), FinestraEsercizi::Giallo);
 }
 
 void TestFinestraEsercizi::etichettaRossaRestaRossa()
 {
     f->CaricaEsercizio(0);
     f->SelezionaRiga(1);
-    f->lblrisposta[1]->ImpostaBackColor(frmEsercizi::Rosso);
+    f->lblrisposta[1]->ImpostaBackColor(FinestraEsercizi::Rosso);
     f->SelezionaRiga(8);
-    QCOMPARE(f->lblrisposta[1]->BackColor(), frmEsercizi::Rosso);
+    QCOMPARE(f->lblrisposta[1]->BackColor(), FinestraEsercizi::Rosso);
     // With no item selected, item 0 is the one examined, and only if yellow.
     f->SelezionaRiga(0);
     f->RigaCorrente = 100;
     f->SelezionaRiga(11);
-    QCOMPARE(f->lblrisposta[0]->BackColor(), frmEsercizi::Grigio);
-    QCOMPARE(f->lblrisposta[8]->BackColor(), frmEsercizi::Grigio);
+    QCOMPARE(f->lblrisposta[0]->BackColor(), FinestraEsercizi::Grigio);
+    QCOMPARE(f->lblrisposta[8]->BackColor(), FinestraEsercizi::Grigio);
 }
 
 void TestFinestraEsercizi::clicSullaCasellaSeleziona()
@@ -212,7 +212,7 @@ void TestFinestraEsercizi::clicSullaCasellaSeleziona()
     QCOMPARE(f->RigaCorrente, qint16(12));
     QTest::mouseClick(f->lblrisposta[4], Qt::LeftButton);
     QCOMPARE(f->RigaCorrente, qint16(4));
-    QCOMPARE(f->lblrisposta[12]->BackColor(), frmEsercizi::Grigio);
+    QCOMPARE(f->lblrisposta[12]->BackColor(), FinestraEsercizi::Grigio);
 }
 
 void TestFinestraEsercizi::promptLampeggiante()
@@ -264,9 +264,9 @@ void TestFinestraEsercizi::ripristinaMenu()
     f->RipristinaMenuEsercizi();
     for (int i = 0; i < 36; ++i)
         QCOMPARE(f->mnuesercizio[i]->isVisible(), i < 10);
-    QCOMPARE(frmEsercizi::Caption(f->mnuesercizio[4]), QStringLiteral(" Esercizio 5 (BUONO)"));
+    QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[4]), QStringLiteral(" Esercizio 5 (BUONO)"));
     QVERIFY(f->mnuesercizio[4]->isChecked());
-    QCOMPARE(frmEsercizi::Caption(f->mnuesercizio[3]), QStringLiteral(" Esercizio 4"));
+    QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[3]), QStringLiteral(" Esercizio 4"));
     QVERIFY(!f->mnuesercizio[3]->isChecked());
     QCOMPARE(f->mnuesercizio[4]->icon().pixmap(16).toImage(), f->ImgSpunta.toImage());
     QCOMPARE(f->mnuesercizio[3]->icon().pixmap(16).toImage(), f->ImgScrivi.toImage());

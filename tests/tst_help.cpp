@@ -1,7 +1,7 @@
 // The help window: the page with its highlights, the failure display, the printout.
 #include "ProveRisposte.h"
 
-#include "screens/frmHelp.h"
+#include "windows/FinestraAiuto.h"
 
 namespace {
 const QString Pagina = QStringLiteral("Help/Nomi/help 00.txt");
@@ -60,7 +60,7 @@ private slots:
         QFETCH(QStringList, rossi);
         if (!file.isEmpty())
             a->cartella.Scrivi(Pagina, file);
-        frmHelp h;
+        FinestraAiuto h;
         QCOMPARE(h.windowTitle(), QStringLiteral("Zelora: Nomi"));
         QCOMPARE(h.lblTitolo->text(), titolo);
         QCOMPARE(h.Text1->Testo(), testo);
@@ -98,7 +98,7 @@ private slots:
             a->cartella.Scrivi(Pagina, file);
         if (senzaPercorso)
             Globali::FileHelp.clear();
-        frmHelp h;
+        FinestraAiuto h;
         QCOMPARE(h.Text1->Testo(), QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
                                                   "E' necessario reinstallare il programma."));
         QCOMPARE(h.lblTitolo->text(), QStringLiteral("Si è verificato un errore."));
@@ -108,7 +108,7 @@ private slots:
 
     void selezioneDelMouseBlu()
     {
-        frmHelp h;
+        FinestraAiuto h;
         h.show();
         QVERIFY(QTest::qWaitForWindowExposed(&h));
         QWidget* vista = h.Text1->viewport();
@@ -127,7 +127,7 @@ private slots:
 
     void pulsanti()
     {
-        frmHelp h;
+        FinestraAiuto h;
         VerificaPulsanti(h, h.mnuesci, *a, QStringLiteral("Vuoi stampare questa pagina?"));
     }
 
@@ -157,7 +157,7 @@ private slots:
             campi << '"' + r + '"';
         a->cartella.Scrivi(Pagina, Righe(campi));
         StampanteRegistrata registro;
-        frmHelp h;
+        FinestraAiuto h;
         h.mnustampa->trigger();
         QCOMPARE(a->messaggi.mostrati.size(), 1);
         QCOMPARE(a->messaggi.mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
@@ -185,22 +185,22 @@ private slots:
     {
         StampanteRegistrata registro;
         registro.nonDisponibile = true;
-        frmHelp h;
+        FinestraAiuto h;
         h.mnustampa_Click();
         VerificaErroreStampa(a->messaggi, registro, QStringLiteral("Zelora: Nomi"));
     }
 
     void apertaDallEsercizio()
     {
-        frmEsercizi f;
+        FinestraEsercizi f;
         f.setAttribute(Qt::WA_DeleteOnClose, false);
         QString titolo;
         GestoreModali modali([&titolo](QWidget* w) {
-            if (auto* h = qobject_cast<frmHelp*>(w))
+            if (auto* h = qobject_cast<FinestraAiuto*>(w))
                 titolo = h->lblTitolo->text();
         });
         f.mnuHelp_Click();
-        QCOMPARE(modali.aperte, QStringList{"frmHelp"});
+        QCOMPARE(modali.aperte, QStringList{"FinestraAiuto"});
         QCOMPARE(titolo, QStringLiteral("Il nome"));
     }
 

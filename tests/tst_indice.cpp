@@ -1,8 +1,8 @@
 // The index window: the displayed index with blue titles and the two-column printout.
 #include "ProveRisposte.h"
 
-#include "app/frmMenu.h"
-#include "screens/frmIndice.h"
+#include "app/MenuPrincipale.h"
+#include "windows/FinestraIndice.h"
 
 namespace {
 void Categoria(const QStringList& titoli, const QStringList& testi, int ultimo = -1)
@@ -66,7 +66,7 @@ private slots:
         QFETCH(QString, testo);
         QFETCH(QString, colori);
         Categoria(titoli, testi, ultimo);
-        frmIndice f;
+        FinestraIndice f;
         QCOMPARE(f.windowTitle(), QStringLiteral("Zelora: Nomi"));
         QCOMPARE(f.lblTitolo->text(), QStringLiteral("Nomi : indice degli esercizi"));
         QCOMPARE(f.Text1->Testo(), testo);
@@ -89,7 +89,7 @@ private slots:
         QFETCH(int, pagine);
         Categoria(numero);
         StampanteRegistrata registro;
-        frmIndice f;
+        FinestraIndice f;
         f.show();
         f.mnustampa->trigger();
         QCOMPARE(a->messaggi.Testi(), QStringList{"Vuoi stampare questo indice di esercizi?"});
@@ -157,7 +157,7 @@ private slots:
         QFETCH(QStringList, righe);
         Categoria({titolo}, {istruzione});
         StampanteRegistrata registro;
-        frmIndice f;
+        FinestraIndice f;
         f.mnustampa_Click();
         QCOMPARE(registro.Testi().mid(2, righe.size()), righe);
         for (int i = 0; i < righe.size(); ++i)
@@ -169,7 +169,7 @@ private slots:
         Categoria(3);
         StampanteRegistrata registro;
         registro.fallisceAllaFine = true;
-        frmIndice f;
+        FinestraIndice f;
         f.show();
         f.mnustampa_Click();
         VerificaErroreStampa(a->messaggi, registro, QStringLiteral("Zelora: Nomi"));
@@ -179,7 +179,7 @@ private slots:
     void pulsanti()
     {
         Categoria(3);
-        frmIndice f;
+        FinestraIndice f;
         VerificaPulsanti(f, f.mnuEsci, *a, QStringLiteral("Vuoi stampare questo indice di esercizi?"));
     }
 
@@ -187,18 +187,18 @@ private slots:
     {
         QStringList titoli;
         GestoreModali modali([&titoli](QWidget* w) {
-            if (auto* f = qobject_cast<frmIndice*>(w))
+            if (auto* f = qobject_cast<FinestraIndice*>(w))
                 titoli << f->lblTitolo->text() + QStringLiteral(" | ") + f->Text1->Testo().section("\r\n", 1, 1);
         });
         Categoria({"Primo"}, {"Clicca."});
-        frmEsercizi e;
+        FinestraEsercizi e;
         e.setAttribute(Qt::WA_DeleteOnClose, false);
         e.mnuindice->trigger();
 
         a->cartella.CopiaDatiDistribuiti();
-        frmMenu menu;
+        MenuPrincipale menu;
         menu.Picture_Click(1);
-        QCOMPARE(modali.aperte, (QStringList{"frmIndice", "frmIndice"}));
+        QCOMPARE(modali.aperte, (QStringList{"FinestraIndice", "FinestraIndice"}));
         QVERIFY(!Globali::TitoloIndice.value(0).isEmpty());
         QCOMPARE(titoli, (QStringList{"Nomi : indice degli esercizi | Primo",
                                       "Nomi : indice degli esercizi | " + Globali::TitoloIndice.value(0)}));

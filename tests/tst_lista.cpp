@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(QPoint(casella->SelStart(), casella->SelLength()), QPoint());
         QCOMPARE(p.f->Risposta[2], caso.rispostaDopo);
         QCOMPARE(Voci(p.f->List1), caso.rimaste);
-        QCOMPARE(p.f->lblrisposta[2]->BackColor(), frmEsercizi::Verde);
+        QCOMPARE(p.f->lblrisposta[2]->BackColor(), FinestraEsercizi::Verde);
         QCOMPARE(p.f->lblrisposta[2]->Caption(), QStringLiteral("\r\nok"));
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 100 fatte 1 errori 0"));
         QVERIFY(p.f->PassoRisposta == 0 && p.f->RispostaParziale.isEmpty());
@@ -132,9 +132,9 @@ private slots:
             p.Seleziona(1);
             QVERIFY(p.Scegli(voce));
             QCOMPARE(Stato(*p.f), QStringLiteral("riga 100 fatte 0 errori %1").arg(volta));
-            QCOMPARE(frmEsercizi::Caption(p.f->mnuerrori), QStringLiteral("   ERRORI : %1").arg(volta));
+            QCOMPARE(FinestraEsercizi::Caption(p.f->mnuerrori), QStringLiteral("   ERRORI : %1").arg(volta));
             QCOMPARE(p.f->mnuerrori->isVisible(), errorVisibile);
-            QCOMPARE(p.f->lblrisposta[1]->BackColor(), frmEsercizi::Rosso);
+            QCOMPARE(p.f->lblrisposta[1]->BackColor(), FinestraEsercizi::Rosso);
             QCOMPARE(int(p.f->PassoRisposta), 0);
             QVERIFY(p.f->RispostaParziale.isEmpty());
         }
@@ -187,12 +187,12 @@ private slots:
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 100 fatte 0 errori 1"));
         QCOMPARE(int(p.f->PassoRisposta), 0);
         QVERIFY(p.f->RispostaParziale.isEmpty());
-        QCOMPARE(p.f->lblrisposta[0]->BackColor(), frmEsercizi::Rosso);
+        QCOMPARE(p.f->lblrisposta[0]->BackColor(), FinestraEsercizi::Rosso);
 
         // The pupil starts again from the first choice.
         p.Seleziona(0);
         QVERIFY(p.Scegli("nome") && p.Scegli("proprio"));
-        QCOMPARE(p.f->lblrisposta[0]->BackColor(), frmEsercizi::Verde);
+        QCOMPARE(p.f->lblrisposta[0]->BackColor(), FinestraEsercizi::Verde);
         QCOMPARE(int(p.f->NumeroErrori), 1);
     }
 
@@ -217,7 +217,7 @@ private slots:
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 0 fatte 0 errori 1"));
         QCOMPARE(int(p.f->PassoRisposta), 1);
         QVERIFY(p.f->RispostaParziale.isEmpty());
-        QCOMPARE(p.f->lblrisposta[0]->BackColor(), frmEsercizi::Rosso);
+        QCOMPARE(p.f->lblrisposta[0]->BackColor(), FinestraEsercizi::Rosso);
         QCOMPARE(casella->Testo(), QStringLiteral("Io ho e lui (..).\r\n"));
         QCOMPARE(Voci(p.f->List1), (QStringList{"ha", "è"}));
         QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(casella->Testo(), QStringLiteral("Io ho e lui ha.\r\n"));
         QCOMPARE(p.f->Risposta[0], QStringLiteral("ha"));
         QCOMPARE(Voci(p.f->List1), QStringList{"è"});
-        QCOMPARE(p.f->lblrisposta[0]->BackColor(), frmEsercizi::Verde);
+        QCOMPARE(p.f->lblrisposta[0]->BackColor(), FinestraEsercizi::Verde);
         QCOMPARE(int(p.f->NumeroErrori), 1);
     }
 };

@@ -1,10 +1,10 @@
 // The main menu: start-up, categories, index files, hover, book, Info, Esci.
 #include "Supporto.h"
 
-#include "app/frmInfo.h"
-#include "app/frmMenu.h"
+#include "app/FinestraInformazioni.h"
+#include "app/MenuPrincipale.h"
 #include "content/Globali.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 #include "platform/CasellaTesto.h"
 #include "platform/Immagini.h"
 
@@ -44,7 +44,7 @@ private:
     CartellaProva* m_cartella = nullptr;
     MessaggiScriptati* m_messaggi = nullptr;
     SuoniRegistrati* m_suoni = nullptr;
-    frmMenu* m_menu = nullptr;
+    MenuPrincipale* m_menu = nullptr;
 };
 
 void TestMenu::init()
@@ -52,7 +52,7 @@ void TestMenu::init()
     m_cartella = new CartellaProva;
     m_messaggi = new MessaggiScriptati;
     m_suoni = new SuoniRegistrati;
-    m_menu = new frmMenu;
+    m_menu = new MenuPrincipale;
 }
 
 void TestMenu::cleanup()
@@ -156,7 +156,7 @@ void TestMenu::dopoIlRitornoUnaFinestraNuova()
     m_cartella->Scrivi(QStringLiteral("Indice/Nomi.txt"), Indice(32, "Nome"));
     m_cartella->Scrivi(QStringLiteral("IndiceScritto/Nomi.txt"), Indice(32, "Nome"));
     m_menu->Label_Click(9);
-    QPointer<frmEsercizi> prima = m_menu->Esercizi();
+    QPointer<FinestraEsercizi> prima = m_menu->Esercizi();
     QVERIFY(prima->close());
     QVERIFY(AttendiFinche([&] { return prima.isNull(); }));
     QVERIFY(m_menu->isVisible());
@@ -173,7 +173,7 @@ void TestMenu::libroApreLIndice()
     Globali::EstensioneScheda = QStringLiteral("Zlr01");
     GestoreModali modali;
     m_menu->Picture_Click(7);
-    QCOMPARE(modali.aperte, QStringList{"frmIndice"});
+    QCOMPARE(modali.aperte, QStringList{"FinestraIndice"});
     QCOMPARE(m_suoni->suonati, QStringList{"press.wav"});
     QCOMPARE(m_messaggi->mostrati.size(), 1);
     QCOMPARE(Globali::CategoriaCorrente, QStringLiteral("Preposizioni"));
@@ -213,7 +213,7 @@ void TestMenu::evidenziazione()
 
 void TestMenu::info()
 {
-    frmInfo info;
+    FinestraInformazioni info;
     const QString t = info.Text1->Testo();
     QCOMPARE(info.windowTitle(), QStringLiteral("Zelora"));
     QVERIFY(t.startsWith(QStringLiteral("'Zelora'  è una raccolta organica di esercizi  che possono")));
@@ -234,10 +234,10 @@ void TestMenu::info()
 
 void TestMenu::esci()
 {
-    QSignalSpy fine(m_menu, &frmMenu::fineProgramma);
+    QSignalSpy fine(m_menu, &MenuPrincipale::fineProgramma);
     GestoreModali modali;
     m_menu->Label_Click(13);
-    QCOMPARE(modali.aperte, QStringList{"frmInfo"});
+    QCOMPARE(modali.aperte, QStringList{"FinestraInformazioni"});
     QCOMPARE(fine.count(), 0);
     m_menu->Label_Click(12);
     QCOMPARE(fine.count(), 1);

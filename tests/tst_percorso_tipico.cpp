@@ -3,13 +3,13 @@
 // record again. Answers are stood in for by closing each item as right.
 #include "Supporto.h"
 
-#include "app/frmMenu.h"
+#include "app/MenuPrincipale.h"
 #include "content/Globali.h"
 #include "content/Percorsi.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 #include "platform/OpenSave.h"
-#include "records/frmNome.h"
-#include "records/frmSchedaPersonale.h"
+#include "windows/FinestraNome.h"
+#include "windows/FinestraScheda.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -45,10 +45,10 @@ struct SchedaVista {
 GestoreModali::Gestore Gestisci(const QString& nome, SchedaVista& vista)
 {
     return [nome, &vista](QWidget* w) {
-        if (auto* f = qobject_cast<frmNome*>(w)) {
+        if (auto* f = qobject_cast<FinestraNome*>(w)) {
             QTest::keyClicks(f->Text1, nome);
             QTest::mouseClick(f->Command1, Qt::LeftButton);
-        } else if (auto* s = qobject_cast<frmSchedaPersonale*>(w)) {
+        } else if (auto* s = qobject_cast<FinestraScheda*>(w)) {
             vista = {s->Label1->text(), s->LblGiudizio[4]->text(), s->LblFatto[4]->text(),
                      s->LblFatto[5]->text()};
             QTest::mouseClick(s->Command1, Qt::LeftButton);
@@ -89,16 +89,16 @@ void TestPercorsoTipico::percorso()
     PreparaNomi(c);
     SchedaVista vista;
 
-    auto menu = std::make_unique<frmMenu>();
+    auto menu = std::make_unique<MenuPrincipale>();
     menu->Label_Click(1);
-    frmEsercizi* w = menu->Esercizi();
+    FinestraEsercizi* w = menu->Esercizi();
     QVERIFY(w && w->isVisible());
 
     // Step 2: a new record.
     {
         GestoreModali g(Gestisci(QStringLiteral("Luca Bianchi"), vista));
         w->mnuNew->trigger();
-        QCOMPARE(g.aperte, QStringList{"frmNome"});
+        QCOMPARE(g.aperte, QStringList{"FinestraNome"});
     }
 
     // Step 3: 32 exercises with a pencil; the fifth is loaded.
@@ -116,14 +116,14 @@ void TestPercorsoTipico::percorso()
     GestoreModali g(Gestisci(QString(), vista));
     for (int i = 0; i < 14; ++i) {
         QTest::mouseClick(w->lblrisposta[i], Qt::LeftButton);
-        QCOMPARE(w->lblrisposta[i]->BackColor(), frmEsercizi::Giallo);
+        QCOMPARE(w->lblrisposta[i]->BackColor(), FinestraEsercizi::Giallo);
         w->ProceduraRispostaEsatta(i);
         // Nothing is written before the last item.
         if (i < 13)
             QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01")),
                      QByteArray(72, 'x') + "\r\n");
     }
-    QCOMPARE(g.aperte, QStringList{"frmSchedaPersonale"});
+    QCOMPARE(g.aperte, QStringList{"FinestraScheda"});
     QCOMPARE(vista.titolo, QStringLiteral("Scheda personale di Luca Bianchi"));
     QCOMPARE(vista.giudizio4, giudizio);
     QCOMPARE(vista.fatto4, QStringLiteral("x"));
@@ -131,7 +131,7 @@ void TestPercorsoTipico::percorso()
     QCOMPARE(s.suonati, suoni);
     QCOMPARE(w->Label3->text(), QStringLiteral("Scegli un altro esercizio nel menu in alto"));
     QVERIFY(w->mnuesercizio[4]->isChecked());
-    QCOMPARE(frmEsercizi::Caption(w->mnuesercizio[4]), QStringLiteral(" Titolo 5 (") + giudizio + ")");
+    QCOMPARE(FinestraEsercizi::Caption(w->mnuesercizio[4]), QStringLiteral(" Titolo 5 (") + giudizio + ")");
     const QByteArray scheda = c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01"));
     QCOMPARE(scheda.size(), 66);
     for (int i = 0; i < 32; ++i) {
@@ -146,9 +146,9 @@ void TestPercorsoTipico::percorso()
     menu.reset();
     Globali::Azzera();
     vista = {};
-    menu = std::make_unique<frmMenu>();
+    menu = std::make_unique<MenuPrincipale>();
     menu->Label_Click(1);
-    frmEsercizi* w2 = menu->Esercizi();
+    FinestraEsercizi* w2 = menu->Esercizi();
     QVERIFY(w2);
     ImpostaDialogoFile([&](const RecordDialogo&) {
         return std::optional<QString>(c.Percorso() + QStringLiteral("/Schede personali/Nomi/Luca Bianchi.ZLR01"));
@@ -159,7 +159,7 @@ void TestPercorsoTipico::percorso()
     QCOMPARE(vista.giudizio4, giudizio);
     QCOMPARE(Globali::Giudizio[4], giudizio);
     QVERIFY(w2->mnuesercizio[4]->isChecked());
-    QCOMPARE(frmEsercizi::Caption(w2->mnuesercizio[4]), QStringLiteral(" Titolo 5 (") + giudizio + ")");
+    QCOMPARE(FinestraEsercizi::Caption(w2->mnuesercizio[4]), QStringLiteral(" Titolo 5 (") + giudizio + ")");
     QVERIFY(!w2->mnuesercizio[5]->isChecked());
 }
 

@@ -5,7 +5,7 @@
 #include "content/Catalogo.h"
 #include "content/Globali.h"
 #include "platform/Immagini.h"
-#include "records/frmSchedaPersonale.h"
+#include "windows/FinestraScheda.h"
 
 #include <QLabel>
 #include <QProcess>
@@ -77,7 +77,7 @@ void TestSchedaPersonale::righe()
     QFETCH(int, altezza);
     CartellaProva c;
     ScegliCategoria(categoria, QStringLiteral("Anna Rossi"));
-    frmSchedaPersonale s(nullptr);
+    FinestraScheda s(nullptr);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
     QCOMPARE(s.windowTitle(), QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
@@ -88,7 +88,7 @@ void TestSchedaPersonale::righe()
     QCOMPARE(s.Command2->y(), tw(altezza - 945));
     QCOMPARE(s.Command1->text(), QStringLiteral("OK"));
     QVERIFY(s.Command2->text().isEmpty());
-    for (int i = 0; i < frmSchedaPersonale::RighePreparate; ++i) {
+    for (int i = 0; i < FinestraScheda::RighePreparate; ++i) {
         const bool visibile = i < righe;
         QCOMPARE(s.LblEsercizio[i]->isVisible(), visibile);
         QCOMPARE(s.LblFatto[i]->isVisible(), visibile);
@@ -129,8 +129,8 @@ void TestSchedaPersonale::riga()
     if (!giudizio.isEmpty())
         Segna(7, giudizio);
     Segna(8, QStringLiteral("BUONO")); // a neighbour does not leak into row 7
-    frmSchedaPersonale s(nullptr);
-    QCOMPARE(frmSchedaPersonale::BackColor(s.LblEsercizio[7]), sfondo);
+    FinestraScheda s(nullptr);
+    QCOMPARE(FinestraScheda::BackColor(s.LblEsercizio[7]), sfondo);
     QCOMPARE(s.LblFatto[7]->text(), giudizio.isEmpty() ? QStringLiteral("da fare") : QStringLiteral("x"));
     QCOMPARE(s.LblGiudizio[7]->text(), giudizio.isEmpty() ? QStringLiteral(" ") : giudizio);
     QVERIFY(StessaImmagine(s.ImgRiga[7], giudizio.isEmpty() ? ImmagineMatita() : ImmagineSpunta()));
@@ -139,7 +139,7 @@ void TestSchedaPersonale::riga()
     QCOMPARE(s.LblFatto[7]->palette().color(QPalette::WindowText), QColor(255, 128, 128));
     QCOMPARE(s.LblGiudizio[7]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QVERIFY(s.LblFatto[7]->font().italic());
-    QCOMPARE(frmSchedaPersonale::BackColor(s.LblEsercizio[6]), QColor(255, 255, 255));
+    QCOMPARE(FinestraScheda::BackColor(s.LblEsercizio[6]), QColor(255, 255, 255));
 }
 
 void TestSchedaPersonale::pulsanti_data()
@@ -169,7 +169,7 @@ void TestSchedaPersonale::pulsanti()
     stampante.fallisceAllaFine = guasto == QLatin1String("fine");
     ScegliCategoria(0, QStringLiteral("Anna"));
     m.Rispondi(risposta);
-    frmSchedaPersonale s(nullptr);
+    FinestraScheda s(nullptr);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
     QTest::mouseClick(stampa ? s.Command2 : s.Command1, Qt::LeftButton);
@@ -204,7 +204,7 @@ void TestSchedaPersonale::righeStampate()
     ScegliCategoria(0, QString::fromUtf8("Anna Niccolò"));
     Segna(0, QStringLiteral("BUONO"));
     Segna(5, QStringLiteral("INSUFF."));
-    frmSchedaPersonale s(nullptr);
+    FinestraScheda s(nullptr);
     s.Command2_Click();
     struct Atteso {
         QString testo;
@@ -252,7 +252,7 @@ void TestSchedaPersonale::stampaPdf()
     Segna(2, QStringLiteral("ECCELLENTE"));
     const QString pdf = c.Percorso() + QStringLiteral("/scheda.pdf");
     ImpostaFabbricaStampanti([pdf] { return CreaStampantePdf(pdf); });
-    frmSchedaPersonale s(nullptr);
+    FinestraScheda s(nullptr);
     s.Command2_Click();
     ImpostaFabbricaStampanti({});
     QCOMPARE(m.mostrati.size(), 1); // only the question

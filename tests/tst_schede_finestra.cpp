@@ -6,11 +6,11 @@
 #include "content/Catalogo.h"
 #include "content/Globali.h"
 #include "content/Percorsi.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 #include "platform/OpenSave.h"
 #include "records/Scheda.h"
-#include "records/frmNome.h"
-#include "records/frmSchedaPersonale.h"
+#include "windows/FinestraNome.h"
+#include "windows/FinestraScheda.h"
 
 #include <QAction>
 #include <QDir>
@@ -142,7 +142,7 @@ struct Banco {
             Globali::TitoloIndice << QStringLiteral("Esercizio %1").arg(i + 1);
         Globali::EsercizioFatto = QVector<bool>(n, false);
         Globali::Giudizio = QVector<QString>(n);
-        w = std::make_unique<frmEsercizi>();
+        w = std::make_unique<FinestraEsercizi>();
         w->setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
     }
     QString Cartella() const { return c.Percorso() + QStringLiteral("/Schede personali/") + Globali::CategoriaCorrente; }
@@ -154,7 +154,7 @@ struct Banco {
     void Crea(const QString& nome) const
     {
         GestoreModali g([nome](QWidget* finestra) {
-            if (auto* f = qobject_cast<frmNome*>(finestra)) {
+            if (auto* f = qobject_cast<FinestraNome*>(finestra)) {
                 QCOMPARE(f->windowTitle(), QStringLiteral("Nomi"));
                 QCOMPARE(f->Label1->text(), QStringLiteral("Nome e cognome:"));
                 QTest::keyClicks(f->Text1, nome);
@@ -176,7 +176,7 @@ struct Banco {
     CartellaProva c;
     MessaggiScriptati m;
     SuoniRegistrati s;
-    std::unique_ptr<frmEsercizi> w;
+    std::unique_ptr<FinestraEsercizi> w;
 };
 } // namespace
 
@@ -275,7 +275,7 @@ void TestSchedeFinestra::crea()
         QVERIFY(b.w->mnuesercizio[i]->isVisible());
         QCOMPARE(b.w->mnuesercizio[i]->isChecked(), !creata && (i == 0 || i == 4));
         QCOMPARE(Globali::EsercizioFatto[i], !creata && (i == 0 || i == 4));
-        QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[i]), QStringLiteral(" Esercizio %1").arg(i + 1)
+        QCOMPARE(FinestraEsercizi::Caption(b.w->mnuesercizio[i]), QStringLiteral(" Esercizio %1").arg(i + 1)
                      + (creata ? "" : i == 0 ? " (ECCELLENTE)" : i == 4 ? " (BUONO)" : ""));
     }
 }
@@ -325,7 +325,7 @@ void TestSchedeFinestra::apri()
     DialogoFinto d(scelto == QLatin1String("-") ? std::optional<QString>() : b.c.Percorso() + QLatin1Char('/') + scelto);
     QString titoloScheda, giudizio5;
     GestoreModali g([&](QWidget* finestra) {
-        if (auto* s = qobject_cast<frmSchedaPersonale*>(finestra)) {
+        if (auto* s = qobject_cast<FinestraScheda*>(finestra)) {
             titoloScheda = s->Label1->text();
             giudizio5 = s->LblGiudizio[5]->text();
         }
@@ -341,7 +341,7 @@ void TestSchedeFinestra::apri()
         QCOMPARE(d.ricevuto.proprietario, b.w.get());
     }
     const bool aperta = nome != QLatin1String("Anna") && !nome.isEmpty();
-    QCOMPARE(g.aperte, aperta ? QStringList{"frmSchedaPersonale"} : QStringList());
+    QCOMPARE(g.aperte, aperta ? QStringList{"FinestraScheda"} : QStringList());
     QCOMPARE(Globali::NomeAlunno, nome);
     QCOMPARE(b.MenuAttivo(), !nome.isEmpty());
     const bool cinque = nome == QLatin1String("Anna") || (aperta && contenuto.at(2 * (31 - 5) + 1) == 'o');
@@ -354,7 +354,7 @@ void TestSchedeFinestra::apri()
     QVERIFY(!Globali::EsercizioFatto[6]);
     if (!nome.isEmpty()) {
         QCOMPARE(b.w->mnuesercizio[5]->isChecked(), cinque);
-        QCOMPARE(frmEsercizi::Caption(b.w->mnuesercizio[5]), QStringLiteral(" Esercizio 6") + (cinque ? " (BUONO)" : ""));
+        QCOMPARE(FinestraEsercizi::Caption(b.w->mnuesercizio[5]), QStringLiteral(" Esercizio 6") + (cinque ? " (BUONO)" : ""));
         QVERIFY(!b.w->mnuesercizio[6]->isChecked());
         // A later save goes to the open record, never to a file named only ".Zlr01".
         Globali::EsercizioFatto[7] = true;

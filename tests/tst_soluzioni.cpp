@@ -1,7 +1,7 @@
 // Solutions toggle and leaving the exercise window.
 #include "ProveRisposte.h"
 
-#include "app/frmMenu.h"
+#include "app/MenuPrincipale.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -38,7 +38,7 @@ private slots:
         Globali::TestoIndice = Globali::TitoloScritto = Globali::TestoScritto = Globali::TitoloIndice;
         Globali::EsercizioFatto = {false, false};
         Globali::Giudizio = {QString(), QString()};
-        f = new frmEsercizi;
+        f = new FinestraEsercizi;
         f->setWindowTitle(QStringLiteral("Zelora: Nomi"));
         f->AvvisoMostrato = true; // no record prompt on activation
     }
@@ -72,7 +72,7 @@ private slots:
             f->ContaErrore();
 
         f->mnusoluzioni->trigger();
-        QCOMPARE(frmEsercizi::Caption(f->mnusoluzioni), QStringLiteral("   TORNA ALL'ESERCIZIO"));
+        QCOMPARE(FinestraEsercizi::Caption(f->mnusoluzioni), QStringLiteral("   TORNA ALL'ESERCIZIO"));
         for (int i = 0; i < 14; ++i) {
             CasellaTesto* c = f->Testo[i];
             QCOMPARE(c->Testo(), QStringLiteral("Il cane %1 corre: soluzione.\r\n").arg(i + 1));
@@ -81,19 +81,19 @@ private slots:
         }
         // Labels, error count and selection stay as they were.
         QCOMPARE(QPoint(f->NumeroErrori, f->RigaCorrente), QPoint(3, 2));
-        QCOMPARE(f->lblrisposta[0]->BackColor(), frmEsercizi::Verde);
-        QCOMPARE(f->lblrisposta[2]->BackColor(), frmEsercizi::Giallo);
+        QCOMPARE(f->lblrisposta[0]->BackColor(), FinestraEsercizi::Verde);
+        QCOMPARE(f->lblrisposta[2]->BackColor(), FinestraEsercizi::Giallo);
 
         // Back to the exercise: a fresh run.
         f->mnusoluzioni->trigger();
-        QCOMPARE(frmEsercizi::Caption(f->mnusoluzioni), QStringLiteral("   SOLUZIONI"));
+        QCOMPARE(FinestraEsercizi::Caption(f->mnusoluzioni), QStringLiteral("   SOLUZIONI"));
         QCOMPARE(QList<int>({f->NumeroErrori, f->RigheCompletate, f->RigaCorrente}), QList<int>({0, 0, 100}));
-        QCOMPARE(frmEsercizi::Caption(f->mnuerrori), QStringLiteral("   ERRORI : 0"));
+        QCOMPARE(FinestraEsercizi::Caption(f->mnuerrori), QStringLiteral("   ERRORI : 0"));
         for (int i = 0; i < 14; ++i) {
             QCOMPARE(f->Testo[i]->Testo(), QStringLiteral("Il cane %1 corre.\r\n").arg(i + 1));
-            QVERIFY(TuttoDelColore(f->Testo[i], frmEsercizi::Nero));
+            QVERIFY(TuttoDelColore(f->Testo[i], FinestraEsercizi::Nero));
             QVERIFY(f->Testo[i]->Ingresso());
-            QCOMPARE(f->lblrisposta[i]->BackColor(), frmEsercizi::Grigio);
+            QCOMPARE(f->lblrisposta[i]->BackColor(), FinestraEsercizi::Grigio);
         }
         QVERIFY(a->messaggi.mostrati.isEmpty());
     }
@@ -120,7 +120,7 @@ private slots:
         f->SelezionaRiga(3);
         f->ContaErrore();
         a->messaggi.mostrati.clear();
-        QSignalSpy ritorno(f.data(), &frmEsercizi::ritornoAlMenu);
+        QSignalSpy ritorno(f.data(), &FinestraEsercizi::ritornoAlMenu);
 
         a->messaggi.Rispondi(si ? Risposta::Si : Risposta::No);
         if (daMenu)
@@ -145,7 +145,7 @@ private slots:
         } else {
             QVERIFY(f && f->isVisible());
             QCOMPARE(QPoint(f->NumeroErrori, f->RigaCorrente), QPoint(1, 3));
-            QCOMPARE(f->lblrisposta[3]->BackColor(), frmEsercizi::Giallo);
+            QCOMPARE(f->lblrisposta[3]->BackColor(), FinestraEsercizi::Giallo);
             QCOMPARE(f->Testo[0]->Testo(), QStringLiteral("Il cane 1 corre.\r\n"));
         }
     }
@@ -153,10 +153,10 @@ private slots:
     void ritornoAlMenuGenerale()
     {
         a->cartella.CopiaDatiDistribuiti();
-        frmMenu menu;
+        MenuPrincipale menu;
         menu.show();
         menu.Label_Click(0);
-        QPointer<frmEsercizi> prima = menu.Esercizi();
+        QPointer<FinestraEsercizi> prima = menu.Esercizi();
         QVERIFY(prima && prima->isVisible() && menu.isHidden());
         prima->AvvisoMostrato = true;
         a->messaggi.mostrati.clear();
@@ -184,7 +184,7 @@ private:
         f->CaricaEsercizio(1);
     }
     std::unique_ptr<Ambiente> a;
-    QPointer<frmEsercizi> f;
+    QPointer<FinestraEsercizi> f;
 };
 
 QTEST_MAIN(TestSoluzioni)

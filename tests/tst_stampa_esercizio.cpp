@@ -1,7 +1,7 @@
 // The paper version of an exercise: paragraph breaking and the printed sheet.
 #include "ProveRisposte.h"
 
-#include "exercise/StampaEsercizio.h"
+#include "windows/StampaEsercizio.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -31,7 +31,7 @@ private slots:
         Globali::TestoIndice = {QStringLiteral("Clicca il nome.")};
         Globali::TitoloScritto = {QStringLiteral("Nomi comuni")};
         Globali::TestoScritto = {QStringLiteral("Sottolinea il nome.")};
-        f = std::make_unique<frmEsercizi>();
+        f = std::make_unique<FinestraEsercizi>();
         f->setAttribute(Qt::WA_DeleteOnClose, false);
         f->setWindowTitle(QStringLiteral("Zelora: Nomi"));
     }
@@ -180,7 +180,7 @@ private:
         QVERIFY(a->messaggi.mostrati.isEmpty());
     }
     std::unique_ptr<Ambiente> a;
-    std::unique_ptr<frmEsercizi> f;
+    std::unique_ptr<FinestraEsercizi> f;
 };
 
 QTEST_MAIN(TestStampaEsercizio)

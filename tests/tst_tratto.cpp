@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(p.f->Chiave[8], dopo);
         // Only the answered item's key changes.
         QCOMPARE(p.f->Chiave[9], tipo == 52 ? chiave : dopo);
-        QCOMPARE(p.f->lblrisposta[8]->BackColor(), frmEsercizi::Verde);
+        QCOMPARE(p.f->lblrisposta[8]->BackColor(), FinestraEsercizi::Verde);
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 100 fatte 1 errori 0"));
         QCOMPARE(int(p.f->ModoClic), 0);
         QVERIFY(p.suoni.suonati.isEmpty());
@@ -100,7 +100,7 @@ private slots:
         QVERIFY(p.Trascina(12, tratto));
         QCOMPARE(p.f->Selezione[12], selezione);
         QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
-        QCOMPARE(frmEsercizi::Caption(p.f->mnuerrori), QStringLiteral("   ERRORI : 1"));
+        QCOMPARE(FinestraEsercizi::Caption(p.f->mnuerrori), QStringLiteral("   ERRORI : 1"));
         QVERIFY(p.f->mnuerrori->isVisible());
         QCOMPARE(c->Testo(), prima);
         // The marked stretch stays red; the selection collapses.
@@ -109,7 +109,7 @@ private slots:
                                 + QString(prima.size() - da - tratto.size(), 'n'));
         QCOMPARE(QPoint(c->SelStart(), c->SelLength()), QPoint());
         QCOMPARE(Stato(*p.f), QStringLiteral("riga 12 fatte 0 errori 1"));
-        QCOMPARE(p.f->lblrisposta[12]->BackColor(), frmEsercizi::Giallo);
+        QCOMPARE(p.f->lblrisposta[12]->BackColor(), FinestraEsercizi::Giallo);
     }
 
     void doppioClicGiudicatoUnaVolta_data()

@@ -6,7 +6,7 @@
 #include "content/Catalogo.h"
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
-#include "content/Verifica.h"
+#include "checker/Verifica.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -106,7 +106,8 @@ QStringList Righe(const QList<Problema>& problemi)
 {
     QStringList r;
     for (const Problema& p : problemi)
-        r << p.Riga();
+        if (!p.avviso) // the one-item models repeat their answer on purpose
+            r << p.Riga();
     return r;
 }
 

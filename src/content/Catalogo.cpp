@@ -2,7 +2,6 @@
 
 #include "content/Globali.h"
 #include "content/Percorsi.h"
-#include "platform/Suono.h"
 
 namespace {
 const Categoria Tabella[NumeroCategorie] = {
@@ -96,7 +95,3 @@ QString PercorsoSuono(const QString& file)
     return CartellaApplicazione() + QStringLiteral("\\Suoni\\") + file;
 }
 
-void SuonaCue(const QString& file)
-{
-    RiproduciSuono(RisolviPercorso(PercorsoSuono(file)));
-}

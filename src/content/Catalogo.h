@@ -32,5 +32,3 @@ QString CartellaSchedeElenco(const QString& categoria); // "\Schede personali\" 
 QString PercorsoScheda(const QString& categoria, const QString& nome, const QString& estensione);
 QString PercorsoSuono(const QString& file); // "\Suoni\" file
 
-// Plays a cue of the sounds folder; returns at once.
-void SuonaCue(const QString& file);

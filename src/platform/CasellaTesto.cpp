@@ -1,5 +1,7 @@
 #include "platform/CasellaTesto.h"
 
+#include "platform/TestoFormattato.h"
+
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -152,23 +154,6 @@ qreal CasellaTesto::DimensioneCarattere(int posizione) const
 void CasellaTesto::NascondiCursore()
 {
     setCursorWidth(0);
-}
-
-QPair<int, int> CasellaTesto::ParolaInPosizione(const QString& testo, int posizione)
-{
-    const int n = testo.size();
-    if (posizione < 0 || posizione >= n)
-        return {n, n};
-    auto parola = [&](int p) { return testo.at(p).isLetterOrNumber(); };
-    if (!parola(posizione))
-        return {posizione, posizione + 1};
-    int inizio = posizione;
-    int fine = posizione + 1;
-    while (inizio > 0 && parola(inizio - 1))
-        --inizio;
-    while (fine < n && parola(fine))
-        ++fine;
-    return {inizio, fine};
 }
 
 int CasellaTesto::VistaDaModello(int pos) const

@@ -58,11 +58,6 @@ public:
     // The box never shows a text caret; kept as the one place that says so.
     void NascondiCursore();
 
-    // Bounds [inizio, fine) of the word a double-click at posizione selects:
-    // a run of letters and digits (an apostrophe or a blank ends a word);
-    // elsewhere the single character under the pointer.
-    static QPair<int, int> ParolaInPosizione(const QString& testo, int posizione);
-
     // Model position of a point in the viewport, as a click there would give.
     int PosizioneInPunto(const QPoint& puntoViewport) const;
     // Viewport rectangle of the character at a model position.

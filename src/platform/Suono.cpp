@@ -1,5 +1,8 @@
 #include "platform/Suono.h"
 
+#include "content/Catalogo.h"
+#include "content/Percorsi.h"
+
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
@@ -28,6 +31,11 @@ void RiproduciConQt(const QString& percorsoFile)
 void ImpostaRiproduttoreSuoni(RiproduttoreSuoni riproduttore)
 {
     riproduttoreCorrente() = std::move(riproduttore);
+}
+
+void SuonaCue(const QString& file)
+{
+    RiproduciSuono(RisolviPercorso(PercorsoSuono(file)));
 }
 
 void RiproduciSuono(const QString& percorsoFile)

@@ -7,5 +7,7 @@
 using RiproduttoreSuoni = std::function<void(const QString& percorsoFile)>;
 
 void RiproduciSuono(const QString& percorsoFile);
+// Plays a cue of the sounds folder ("press.wav", "wrong.wav", ...).
+void SuonaCue(const QString& file);
 // Replaces the real player (tests record the cues); empty restores it.
 void ImpostaRiproduttoreSuoni(RiproduttoreSuoni riproduttore);

@@ -1,6 +1,6 @@
 #include "ProveRisposte.h"
 
-#include "screens/FinestraPagina.h"
+#include "windows/FinestraPagina.h"
 
 void FinestraProva::Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte)
 {
@@ -11,7 +11,7 @@ void FinestraProva::Apri(int tipo, const QList<Voce>& voci, const QStringList& s
     Globali::EsercizioFatto = {false};
     Globali::Giudizio = {QString()};
     ScriviEsercizio(cartella, tipo, scelte, voci);
-    f = std::make_unique<frmEsercizi>();
+    f = std::make_unique<FinestraEsercizi>();
     f->setAttribute(Qt::WA_DeleteOnClose, false);
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
@@ -84,7 +84,7 @@ bool FinestraProva::Trascina(int i, const QString& tratto)
     return true;
 }
 
-QString Stato(const frmEsercizi& f)
+QString Stato(const FinestraEsercizi& f)
 {
     return QStringLiteral("riga %1 fatte %2 errori %3").arg(f.RigaCorrente).arg(f.RigheCompletate).arg(f.NumeroErrori);
 }

@@ -6,7 +6,7 @@
 #include "Supporto.h"
 
 #include "content/Globali.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 #include "platform/CasellaTesto.h"
 
 #include <QAction>
@@ -28,7 +28,7 @@ struct Ambiente {
 
 struct FinestraProva : Ambiente {
     GestoreModali modali;
-    std::unique_ptr<frmEsercizi> f;
+    std::unique_ptr<FinestraEsercizi> f;
 
     // Shows the window with exercise 0 of the category "Prove" loaded.
     void Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte = {});
@@ -46,7 +46,7 @@ struct FinestraProva : Ambiente {
 };
 
 // "riga R fatte N errori E" for RigaCorrente, RigheCompletate, NumeroErrori.
-QString Stato(const frmEsercizi& f);
+QString Stato(const FinestraEsercizi& f);
 
 // The footer line the printouts end each sheet with.
 QString Piede();

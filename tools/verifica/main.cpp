@@ -1,13 +1,14 @@
 // zelora-verifica: checks the content pack of an application folder and
 // prints one line per problem, then a summary. Exit status 0 only when
-// nothing is wrong.
+// nothing is wrong (1: problems, 3: only warnings).
 #include "content/Percorsi.h"
-#include "content/Verifica.h"
+#include "checker/Verifica.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
+#include <algorithm>
 
 int main(int argc, char* argv[])
 {
@@ -46,5 +47,6 @@ int main(int argc, char* argv[])
         out << QStringLiteral("Trovato 1 problema.") << '\n';
     else
         out << QStringLiteral("Trovati %1 problemi.").arg(problemi.size()) << '\n';
-    return problemi.isEmpty() ? 0 : 1;
+    const bool soloAvvisi = std::all_of(problemi.begin(), problemi.end(), [](const Problema& p) { return p.avviso; });
+    return problemi.isEmpty() ? 0 : soloAvvisi ? 3 : 1;
 }

@@ -1,10 +1,11 @@
-#include "records/frmNome.h"
+#include "windows/FinestraNome.h"
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Twips.h"
+#include "platform/Suono.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,10 +21,10 @@ QFont Carattere(const QString& nome, double punti, bool grassetto)
 }
 } // namespace
 
-frmNome::frmNome(QWidget* parent)
+FinestraNome::FinestraNome(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmNome"));
+    setObjectName(QStringLiteral("FinestraNome"));
     setWindowTitle(Globali::CategoriaCorrente);
     setFixedSize(tw(7620), tw(1605));
     setAutoFillBackground(true);
@@ -49,12 +50,12 @@ frmNome::frmNome(QWidget* parent)
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(192,192,192); }"));
     Command1->setCursor(CursoreMano());
     Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &frmNome::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &FinestraNome::Command1_Click);
 
     Text1->setFocus();
 }
 
-void frmNome::Command1_Click()
+void FinestraNome::Command1_Click()
 {
     SuonaCue(QStringLiteral("press.wav"));
     Globali::NomeAlunno = Text1->text();

@@ -1,6 +1,6 @@
 // The paper version of the loaded exercise.
-#include "exercise/StampaEsercizio.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/StampaEsercizio.h"
+#include "windows/FinestraEsercizi.h"
 
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
@@ -38,7 +38,7 @@ void StampaACapo(Stampante& stampante, double x, QString& testo, int larghezza)
     testo.clear();
 }
 
-void frmEsercizi::mnuStampaEsercizio_Click()
+void FinestraEsercizi::mnuStampaEsercizio_Click()
 {
     const QString titolo = windowTitle();
     if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare la versione su carta di questo esercizio?")))

@@ -1,12 +1,12 @@
 // Solutions, help, index and record sheet commands, and leaving the window.
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 
 #include "content/Globali.h"
 #include "platform/CasellaTesto.h"
 #include "platform/Messaggi.h"
-#include "records/frmSchedaPersonale.h"
-#include "screens/frmHelp.h"
-#include "screens/frmIndice.h"
+#include "windows/FinestraScheda.h"
+#include "windows/FinestraAiuto.h"
+#include "windows/FinestraIndice.h"
 
 #include <QAction>
 
@@ -15,7 +15,7 @@ const QString CaptionSoluzioni = QStringLiteral("   SOLUZIONI");
 const QString CaptionTorna = QStringLiteral("   TORNA ALL'ESERCIZIO");
 } // namespace
 
-void frmEsercizi::mnusoluzioni_Click()
+void FinestraEsercizi::mnusoluzioni_Click()
 {
     if (Caption(mnusoluzioni) != CaptionSoluzioni) {
         // Back from the solutions: the exercise starts again from its file.
@@ -36,25 +36,25 @@ void frmEsercizi::mnusoluzioni_Click()
     ImpostaCaption(mnusoluzioni, CaptionTorna);
 }
 
-void frmEsercizi::mnuHelp_Click()
+void FinestraEsercizi::mnuHelp_Click()
 {
-    frmHelp help(this);
+    FinestraAiuto help(this);
     help.exec();
 }
 
-void frmEsercizi::mnuindice_Click()
+void FinestraEsercizi::mnuindice_Click()
 {
-    frmIndice indice(this);
+    FinestraIndice indice(this);
     indice.exec();
 }
 
-void frmEsercizi::mnuVisualizza_Click()
+void FinestraEsercizi::mnuVisualizza_Click()
 {
-    frmSchedaPersonale scheda(this);
+    FinestraScheda scheda(this);
     scheda.exec();
 }
 
-bool frmEsercizi::ConfermaUscita()
+bool FinestraEsercizi::ConfermaUscita()
 {
     if (MostraMessaggio(this, Icona::Domanda, Pulsanti::SiNo, Globali::CategoriaCorrente,
                         QStringLiteral("Vuoi tornare al menu generale?"))

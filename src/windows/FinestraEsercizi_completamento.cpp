@@ -1,15 +1,16 @@
 // Closing an item answered right, and grading the exercise at the 14th.
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
 #include "platform/CasellaTesto.h"
-#include "records/frmSchedaPersonale.h"
+#include "windows/FinestraScheda.h"
+#include "platform/Suono.h"
 
 #include <QFrame>
 #include <QListWidget>
 
-void frmEsercizi::ProceduraRispostaEsatta(int indice)
+void FinestraEsercizi::ProceduraRispostaEsatta(int indice)
 {
     if (indice < 0 || indice >= NumeroRighe)
         return;
@@ -38,7 +39,7 @@ void frmEsercizi::ProceduraRispostaEsatta(int indice)
     SalvaScheda();
     RipristinaMenuEsercizi();
     {
-        frmSchedaPersonale scheda(this);
+        FinestraScheda scheda(this);
         scheda.exec();
     }
     Label3->setText(QStringLiteral("Scegli un altro esercizio nel menu in alto"));

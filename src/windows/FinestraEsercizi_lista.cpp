@@ -1,5 +1,5 @@
 // Answering by choosing an entry of the list.
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 
 #include "content/Globali.h"
 #include "platform/CasellaTesto.h"
@@ -61,7 +61,7 @@ void SostituisciInBlu(CasellaTesto* c, int p, int n, const QString& nuovo)
     if (p < 0 || n <= 0)
         return;
     c->ImpostaSelezione(p, n);
-    c->ImpostaSelColor(frmEsercizi::Blu);
+    c->ImpostaSelColor(FinestraEsercizi::Blu);
     c->SostituisciSelezione(nuovo);
 }
 
@@ -83,7 +83,7 @@ void TogliVoce(QListWidget* lista, int riga)
 
 } // namespace
 
-void frmEsercizi::List1_Click()
+void FinestraEsercizi::List1_Click()
 {
     Shape1->setVisible(false);
     if (RigaCorrente < 0 || RigaCorrente >= NumeroRighe) {

@@ -1,7 +1,7 @@
 #pragma once
 // The exercise window: one category's exercises, 14 items at a time.
 // Its handlers are spread over several files by concern:
-//   frmEsercizi.cpp               controls, menus, item selection, prompt
+//   FinestraEsercizi.cpp               controls, menus, item selection, prompt
 //   frmEsercizi_caricamento.cpp   loading an exercise file
 //   frmEsercizi_lista.cpp         answering by list choice
 //   frmEsercizi_clic.cpp          answering by clicking or marking in the text
@@ -47,11 +47,11 @@ private:
     QColor m_testo{255, 255, 255};
 };
 
-class frmEsercizi : public QMainWindow {
+class FinestraEsercizi : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmEsercizi(QWidget* parent = nullptr);
-    ~frmEsercizi() override;
+    explicit FinestraEsercizi(QWidget* parent = nullptr);
+    ~FinestraEsercizi() override;
 
     // Colours of the item states and texts.
     static const QColor Nero, Blu, Rosso, Grigio, Giallo, Verde, GrigioScuro;

@@ -1,4 +1,4 @@
-#include "content/Verifica.h"
+#include "checker/Verifica.h"
 
 #include "content/Catalogo.h"
 #include "content/Esercizio.h"
@@ -6,11 +6,7 @@
 #include "content/Indice.h"
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
-#include "platform/CasellaTesto.h"
-
-namespace {
-const auto ParolaInPosizione = &CasellaTesto::ParolaInPosizione;
-}
+#include "platform/TestoFormattato.h"
 
 #include <QFileInfo>
 #include <QHash>

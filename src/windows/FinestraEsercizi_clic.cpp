@@ -1,7 +1,7 @@
 // Answering by double-clicking a word or marking a stretch of an item box.
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 
-#include "exercise/RispostaTesto.h"
+#include "windows/RispostaTesto.h"
 #include "platform/CasellaTesto.h"
 
 #include <QAction>
@@ -43,17 +43,17 @@ void SostituisciTesto(CasellaTesto* casella, const QString& testo)
     casella->ImpostaTesto(testo);
 }
 
-void RispostaSbagliata(frmEsercizi& finestra, int indice)
+void RispostaSbagliata(FinestraEsercizi& finestra, int indice)
 {
     CasellaTesto* casella = finestra.Testo[indice];
     finestra.ContaErrore();
-    casella->ImpostaSelColor(frmEsercizi::Rosso);
+    casella->ImpostaSelColor(FinestraEsercizi::Rosso);
     casella->ImpostaSelLength(0);
     casella->ImpostaSelStart(0);
     finestra.AggiornaFinestra();
 }
 
-void ChiudiRispostaEsatta(frmEsercizi& finestra, int indice)
+void ChiudiRispostaEsatta(FinestraEsercizi& finestra, int indice)
 {
     finestra.Testo[indice]->ImpostaSelStart(0);
     finestra.ProceduraRispostaEsatta(indice);
@@ -85,7 +85,7 @@ int NumeroDaCaption(const QString& caption)
 
 // Kind 1: the sentence turns black and the answer, or the note in square
 // brackets after the sentence, turns blue.
-void MostraTipo1(frmEsercizi& f, int i)
+void MostraTipo1(FinestraEsercizi& f, int i)
 {
     CasellaTesto* casella = f.Testo[i];
     if (!f.Chiave[i].isEmpty()) {
@@ -93,23 +93,23 @@ void MostraTipo1(frmEsercizi& f, int i)
         if (testo.endsWith(QLatin1String("\r\n")))
             testo.chop(2);
         casella->ImpostaTesto(testo);
-        ColoraTutto(casella, frmEsercizi::Nero);
+        ColoraTutto(casella, FinestraEsercizi::Nero);
         f.Chiave[i] = QStringLiteral(" [") + f.Chiave[i] + QStringLiteral("]");
         casella->ImpostaTesto(casella->Testo() + f.Chiave[i]);
         const int p = Posizione(casella->Testo(), f.Chiave[i]);
         if (p > 0)
-            ColoraTratto(casella, p - 1, int(f.Chiave[i].size()), frmEsercizi::Blu);
+            ColoraTratto(casella, p - 1, int(f.Chiave[i].size()), FinestraEsercizi::Blu);
     } else {
-        ColoraTutto(casella, frmEsercizi::Nero);
+        ColoraTutto(casella, FinestraEsercizi::Nero);
         const int p = UltimaPosizione(casella->Testo(), f.Risposta[i]);
         if (p > 0)
-            ColoraTratto(casella, p - 1, int(f.Risposta[i].size()), frmEsercizi::Blu);
+            ColoraTratto(casella, p - 1, int(f.Risposta[i].size()), FinestraEsercizi::Blu);
     }
 }
 
 // Kinds 41, 43, 46, 48 and 49: the key replaces the sentence, blue up to its
 // first mark, red after it. A missing mark leaves p at 0 on purpose.
-void MostraConSegno(frmEsercizi& f, int i)
+void MostraConSegno(FinestraEsercizi& f, int i)
 {
     CasellaTesto* casella = f.Testo[i];
     SostituisciTesto(casella, f.Chiave[i]);
@@ -117,12 +117,12 @@ void MostraConSegno(frmEsercizi& f, int i)
     const int p = Posizione(casella->Testo(), segno);
     const int m = int(segno.size());
     const int l = int(casella->Testo().size());
-    ColoraTratto(casella, 0, p + m - 1, frmEsercizi::Blu);
-    ColoraTratto(casella, p + m - 1, l - p - m + 1, frmEsercizi::Rosso);
+    ColoraTratto(casella, 0, p + m - 1, FinestraEsercizi::Blu);
+    ColoraTratto(casella, p + m - 1, l - p - m + 1, FinestraEsercizi::Rosso);
 }
 
 // Kind 42: the key takes the place of the first occurrence of the answer.
-void MostraTipo42(frmEsercizi& f, int i)
+void MostraTipo42(FinestraEsercizi& f, int i)
 {
     CasellaTesto* casella = f.Testo[i];
     const QString testo = casella->Testo();
@@ -132,10 +132,10 @@ void MostraTipo42(frmEsercizi& f, int i)
     casella->ImpostaTesto(testo.left(p - 1) + f.Chiave[i] + testo.mid(p - 1 + f.Risposta[i].size()));
     const int q = Posizione(casella->Testo(), f.Chiave[i]);
     if (q > 0)
-        ColoraTratto(casella, q - 1, int(f.Chiave[i].size()), frmEsercizi::Rosso);
+        ColoraTratto(casella, q - 1, int(f.Chiave[i].size()), FinestraEsercizi::Rosso);
 }
 
-void RispostaParola(frmEsercizi& f, int i)
+void RispostaParola(FinestraEsercizi& f, int i)
 {
     if (f.Selezione[i] != f.Risposta[i]) {
         RispostaSbagliata(f, i);
@@ -150,7 +150,7 @@ void RispostaParola(frmEsercizi& f, int i)
 }
 
 // Kind 2: every word of the key has to be found; the label counts down.
-void CercaParola(frmEsercizi& f, int i)
+void CercaParola(FinestraEsercizi& f, int i)
 {
     CasellaTesto* casella = f.Testo[i];
     if (f.Selezione[i].size() < 3) {
@@ -158,7 +158,7 @@ void CercaParola(frmEsercizi& f, int i)
         return;
     }
     const std::optional<QColor> colore = casella->SelColor();
-    if (colore && colore->rgb() == frmEsercizi::Blu.rgb()) {
+    if (colore && colore->rgb() == FinestraEsercizi::Blu.rgb()) {
         // Found before: costs nothing, counts nothing.
         casella->ImpostaSelLength(0);
         f.AggiornaFinestra();
@@ -169,19 +169,19 @@ void CercaParola(frmEsercizi& f, int i)
         EtichettaNumero* etichetta = f.lblrisposta[i];
         etichetta->ImpostaCaption(QStringLiteral("\r\n")
                                   + QString::number(NumeroDaCaption(etichetta->Caption()) - 1));
-        casella->ImpostaSelColor(frmEsercizi::Blu);
+        casella->ImpostaSelColor(FinestraEsercizi::Blu);
         casella->ImpostaSelLength(0);
         casella->ImpostaSelStart(0);
         f.AggiornaFinestra();
         if (f.ParoleTrovate[i] == f.Conteggio[i]) {
-            etichetta->ImpostaForeColor(frmEsercizi::Blu);
+            etichetta->ImpostaForeColor(FinestraEsercizi::Blu);
             casella->ImpostaSelStart(0);
             f.AggiornaFinestra();
             f.ProceduraRispostaEsatta(i);
         }
         return;
     }
-    casella->ImpostaSelColor(frmEsercizi::Rosso);
+    casella->ImpostaSelColor(FinestraEsercizi::Rosso);
     casella->ImpostaSelLength(0);
     casella->ImpostaSelStart(0);
     f.AggiornaFinestra();
@@ -190,7 +190,7 @@ void CercaParola(frmEsercizi& f, int i)
 
 } // namespace
 
-void frmEsercizi::Testo_DblClick(int indice)
+void FinestraEsercizi::Testo_DblClick(int indice)
 {
     if (indice < 0 || indice >= NumeroRighe)
         return;
@@ -203,7 +203,7 @@ void frmEsercizi::Testo_DblClick(int indice)
     ModoClic = 2;
 }
 
-void frmEsercizi::Testo_MouseUp(int indice)
+void FinestraEsercizi::Testo_MouseUp(int indice)
 {
     switch (TipoEsercizio) {
     case 44: case 45: case 50: case 51: case 52: case 54:
@@ -219,7 +219,7 @@ void frmEsercizi::Testo_MouseUp(int indice)
     }
 }
 
-void frmEsercizi::Testo_SelChange(int indice)
+void FinestraEsercizi::Testo_SelChange(int indice)
 {
     if (indice < 0 || indice >= NumeroRighe)
         return;

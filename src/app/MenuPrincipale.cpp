@@ -1,14 +1,15 @@
-#include "app/frmMenu.h"
+#include "app/MenuPrincipale.h"
 
-#include "app/frmInfo.h"
+#include "app/FinestraInformazioni.h"
 #include "content/Catalogo.h"
 #include "content/Globali.h"
 #include "content/Indice.h"
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Twips.h"
-#include "screens/frmIndice.h"
+#include "windows/FinestraIndice.h"
+#include "platform/Suono.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -61,10 +62,10 @@ QColor SfondoLibro(int i)
 }
 } // namespace
 
-frmMenu::frmMenu(QWidget* parent)
+MenuPrincipale::MenuPrincipale(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmMenu"));
+    setObjectName(QStringLiteral("MenuPrincipale"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -142,47 +143,47 @@ frmMenu::frmMenu(QWidget* parent)
         CartellaCategoria[i] = QString::fromUtf8(DatiCategoria(i).cartella);
 }
 
-frmMenu::~frmMenu()
+MenuPrincipale::~MenuPrincipale()
 {
     delete m_esercizi;
 }
 
-void frmMenu::CreaFinestraEsercizi()
+void MenuPrincipale::CreaFinestraEsercizi()
 {
-    m_esercizi = new frmEsercizi();
+    m_esercizi = new FinestraEsercizi();
     const QRect schermo = QGuiApplication::primaryScreen()->geometry();
     m_esercizi->move((schermo.width() - m_esercizi->width()) / 2,
                      (schermo.height() - m_esercizi->height()) / 2);
-    connect(m_esercizi, &frmEsercizi::ritornoAlMenu, this, &frmMenu::MostraDiNuovo);
+    connect(m_esercizi, &FinestraEsercizi::ritornoAlMenu, this, &MenuPrincipale::MostraDiNuovo);
 }
 
-void frmMenu::resizeEvent(QResizeEvent* e)
+void MenuPrincipale::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     Pannello->move((width() - Pannello->width()) / 2, (height() - Pannello->height()) / 2);
 }
 
-void frmMenu::MostraDiNuovo()
+void MenuPrincipale::MostraDiNuovo()
 {
     showFullScreen();
     raise();
     activateWindow();
 }
 
-void frmMenu::closeEvent(QCloseEvent* e)
+void MenuPrincipale::closeEvent(QCloseEvent* e)
 {
     e->accept();
     emit fineProgramma();
 }
 
-void frmMenu::Label_Click(int indice)
+void MenuPrincipale::Label_Click(int indice)
 {
     if (indice == 12) {
         emit fineProgramma();
         return;
     }
     if (indice == 13) {
-        frmInfo info(this);
+        FinestraInformazioni info(this);
         info.exec();
         return;
     }
@@ -213,7 +214,7 @@ void frmMenu::Label_Click(int indice)
     hide();
 }
 
-void frmMenu::Picture_Click(int indice)
+void MenuPrincipale::Picture_Click(int indice)
 {
     if (indice < 0 || indice > 11)
         return;
@@ -227,11 +228,11 @@ void frmMenu::Picture_Click(int indice)
     Globali::CategoriaCorrente = CartellaCategoria[indice];
     LeggiIndice();
     ErroreIndice = 0;
-    frmIndice indice_(this);
+    FinestraIndice indice_(this);
     indice_.exec();
 }
 
-void frmMenu::LeggiIndice()
+void MenuPrincipale::LeggiIndice()
 {
     if (!LeggiFileIndice(PercorsoIndice(), Globali::TitoloIndice, Globali::TestoIndice)) {
         MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
@@ -241,7 +242,7 @@ void frmMenu::LeggiIndice()
     }
 }
 
-void frmMenu::LeggiIndiceScritto()
+void MenuPrincipale::LeggiIndiceScritto()
 {
     if (!LeggiFileIndice(PercorsoIndiceScritto(), Globali::TitoloScritto, Globali::TestoScritto)) {
         MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
@@ -251,14 +252,14 @@ void frmMenu::LeggiIndiceScritto()
     }
 }
 
-void frmMenu::ImpostaDimensione(QLabel* etichetta, double punti)
+void MenuPrincipale::ImpostaDimensione(QLabel* etichetta, double punti)
 {
     QFont f = etichetta->font();
     f.setPointSizeF(punti);
     etichetta->setFont(f);
 }
 
-void frmMenu::Label_MouseMove(int indice)
+void MenuPrincipale::Label_MouseMove(int indice)
 {
     const QRect g = Etichette[indice]->geometry();
     Cornice->setGeometry(g.left() - tw(8), g.top() - tw(2), g.width() + tw(18),
@@ -269,7 +270,7 @@ void frmMenu::Label_MouseMove(int indice)
     Evidenziato = true;
 }
 
-void frmMenu::Picture_MouseMove(int indice)
+void MenuPrincipale::Picture_MouseMove(int indice)
 {
     Evidenziato = true;
     Libri[indice]->setPixmap(ImmagineLibroAperto());
@@ -280,7 +281,7 @@ void frmMenu::Picture_MouseMove(int indice)
     Cornice->raise();
 }
 
-void frmMenu::Pannello_MouseMove()
+void MenuPrincipale::Pannello_MouseMove()
 {
     if (!Evidenziato)
         return;
@@ -292,7 +293,7 @@ void frmMenu::Pannello_MouseMove()
         ImpostaDimensione(e, 16);
 }
 
-bool frmMenu::eventFilter(QObject* oggetto, QEvent* evento)
+bool MenuPrincipale::eventFilter(QObject* oggetto, QEvent* evento)
 {
     const auto tipo = evento->type();
     if (tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonRelease)

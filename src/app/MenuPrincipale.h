@@ -6,14 +6,14 @@
 #include <QWidget>
 #include <array>
 
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 class QFrame;
 
-class frmMenu : public QWidget {
+class MenuPrincipale : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMenu(QWidget* parent = nullptr);
-    ~frmMenu() override;
+    explicit MenuPrincipale(QWidget* parent = nullptr);
+    ~MenuPrincipale() override;
 
     void Label_Click(int indice);
     void Picture_Click(int indice);
@@ -25,7 +25,7 @@ public:
     // The exercise window returns here.
     void MostraDiNuovo();
 
-    frmEsercizi* Esercizi() const { return m_esercizi; }
+    FinestraEsercizi* Esercizi() const { return m_esercizi; }
 
     std::array<QString, 12> CartellaCategoria;
     qint16 ErroreIndice = 0;
@@ -49,5 +49,5 @@ protected:
 private:
     void CreaFinestraEsercizi();
     void ImpostaDimensione(QLabel* etichetta, double punti);
-    QPointer<frmEsercizi> m_esercizi;
+    QPointer<FinestraEsercizi> m_esercizi;
 };

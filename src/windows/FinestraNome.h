@@ -9,10 +9,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class frmNome : public QDialog {
+class FinestraNome : public QDialog {
     Q_OBJECT
 public:
-    explicit frmNome(QWidget* parent = nullptr);
+    explicit FinestraNome(QWidget* parent = nullptr);
 
     void Command1_Click();
 

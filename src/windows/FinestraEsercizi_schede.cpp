@@ -1,5 +1,5 @@
 // Creating, opening and saving the pupil's record.
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
@@ -8,8 +8,8 @@
 #include "platform/Messaggi.h"
 #include "platform/OpenSave.h"
 #include "records/Scheda.h"
-#include "records/frmNome.h"
-#include "records/frmSchedaPersonale.h"
+#include "windows/FinestraNome.h"
+#include "windows/FinestraScheda.h"
 
 #include <QAction>
 #include <QLabel>
@@ -49,7 +49,7 @@ void DimensionaSchede()
 }
 } // namespace
 
-void frmEsercizi::mnuNew_Click()
+void FinestraEsercizi::mnuNew_Click()
 {
     Ripulisci_Schermo();
     Label4->clear();
@@ -60,7 +60,7 @@ void frmEsercizi::mnuNew_Click()
     // record's files: start from no name, so that only a name given counts.
     Globali::NomeAlunno.clear();
     {
-        frmNome nome(this);
+        FinestraNome nome(this);
         nome.exec();
     }
     const QString nome = Globali::NomeAlunno;
@@ -116,7 +116,7 @@ void frmEsercizi::mnuNew_Click()
     RipristinaMenuEsercizi();
 }
 
-void frmEsercizi::mnuOpen_Click()
+void FinestraEsercizi::mnuOpen_Click()
 {
     const QString cartella = CartellaSchedeElenco(Globali::CategoriaCorrente);
     if (ElencaFile(cartella, QStringLiteral("*.") + Globali::EstensioneScheda).isEmpty()) {
@@ -163,11 +163,11 @@ void frmEsercizi::mnuOpen_Click()
     Globali::NomeAlunno = nome;
     LeggiRigaScheda(riga, Globali::UltimoEsercizio, Globali::EsercizioFatto, Globali::Giudizio);
     RipristinaMenuEsercizi();
-    frmSchedaPersonale scheda(this);
+    FinestraScheda scheda(this);
     scheda.exec();
 }
 
-void frmEsercizi::SalvaScheda()
+void FinestraEsercizi::SalvaScheda()
 {
     const QString categoria = Globali::CategoriaCorrente;
     CreaCartella(CartellaSchede(categoria));

@@ -9,12 +9,12 @@
 class QLabel;
 class QPushButton;
 
-class frmSchedaPersonale : public QDialog {
+class FinestraScheda : public QDialog {
     Q_OBJECT
 public:
     static constexpr int RighePreparate = 32;
 
-    explicit frmSchedaPersonale(QWidget* parent = nullptr);
+    explicit FinestraScheda(QWidget* parent = nullptr);
 
     void Command1_Click(); // OK
     void Command2_Click(); // print

@@ -1,7 +1,7 @@
 // Answering by marking a stretch of an item box (kinds 44, 45 and 50 to 54).
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 
-#include "exercise/RispostaTesto.h"
+#include "windows/RispostaTesto.h"
 #include "platform/CasellaTesto.h"
 
 namespace {
@@ -22,7 +22,7 @@ bool TogliPuntoFinale(QString& selezione)
     return true;
 }
 
-void MostraTratto(frmEsercizi& f, int i)
+void MostraTratto(FinestraEsercizi& f, int i)
 {
     CasellaTesto* casella = f.Testo[i];
     const QString& r = f.Risposta[i];
@@ -34,19 +34,19 @@ void MostraTratto(frmEsercizi& f, int i)
         if (p == 0)
             break;
         if (f.TipoEsercizio == 44)
-            ColoraTratto(casella, p - 1, n, frmEsercizi::Blu);
+            ColoraTratto(casella, p - 1, n, FinestraEsercizi::Blu);
         else if (f.TipoEsercizio == 50)
-            ColoraTratto(casella, p - 2, n + 2, frmEsercizi::Blu);
+            ColoraTratto(casella, p - 2, n + 2, FinestraEsercizi::Blu);
         else
-            ColoraTratto(casella, p - 3, n + 4, frmEsercizi::Blu);
+            ColoraTratto(casella, p - 3, n + 4, FinestraEsercizi::Blu);
         break;
     }
     case 45:
         SostituisciTesto(casella, f.Chiave[i]);
-        ColoraTratto(casella, 0, n, frmEsercizi::Blu);
+        ColoraTratto(casella, 0, n, FinestraEsercizi::Blu);
         break;
     case 52: {
-        ColoraTutto(casella, frmEsercizi::Nero);
+        ColoraTutto(casella, FinestraEsercizi::Nero);
         const int p = Posizione(casella->Testo(), r);
         // The key breaks the line where the answer began in the sentence.
         const bool dentro = p > 0 && p <= f.Chiave[i].size();
@@ -54,7 +54,7 @@ void MostraTratto(frmEsercizi& f, int i)
             f.Chiave[i][p - 1] = QLatin1Char('\r');
         SostituisciTesto(casella, f.Chiave[i]);
         if (dentro)
-            ColoraTratto(casella, p - 1, n + 4, frmEsercizi::Blu);
+            ColoraTratto(casella, p - 1, n + 4, FinestraEsercizi::Blu);
         break;
     }
     case 53: {
@@ -62,16 +62,16 @@ void MostraTratto(frmEsercizi& f, int i)
         // from the start when the answer opens the sentence.
         const int p = Posizione(casella->Testo(), r);
         SostituisciTesto(casella, f.Chiave[i]);
-        ColoraTutto(casella, frmEsercizi::Nero);
+        ColoraTutto(casella, FinestraEsercizi::Nero);
         if (p > 0)
-            ColoraTratto(casella, qMax(p, 2) - 2, n + 4, frmEsercizi::Blu);
+            ColoraTratto(casella, qMax(p, 2) - 2, n + 4, FinestraEsercizi::Blu);
         break;
     }
     case 54: {
         SostituisciTesto(casella, f.Chiave[i]);
         const int p = Posizione(casella->Testo(), r);
         if (p > 0)
-            ColoraTratto(casella, qMax(p, 2) - 2, n + 2, frmEsercizi::Blu);
+            ColoraTratto(casella, qMax(p, 2) - 2, n + 2, FinestraEsercizi::Blu);
         break;
     }
     default:
@@ -83,7 +83,7 @@ void MostraTratto(frmEsercizi& f, int i)
 
 namespace RispostaTesto {
 
-void RispostaTratto(frmEsercizi& f, int indice)
+void RispostaTratto(FinestraEsercizi& f, int indice)
 {
     QString& selezione = f.Selezione[indice];
     // A click without a drag marks nothing and costs nothing.

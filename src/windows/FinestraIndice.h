@@ -1,13 +1,13 @@
 #pragma once
 // The exercise index of the current category, shown and printed.
-#include "screens/FinestraPagina.h"
+#include "windows/FinestraPagina.h"
 
 class Stampante;
 
-class frmIndice : public FinestraPagina {
+class FinestraIndice : public FinestraPagina {
     Q_OBJECT
 public:
-    explicit frmIndice(QWidget* parent = nullptr);
+    explicit FinestraIndice(QWidget* parent = nullptr);
 
     // The index as shown: an empty line, then title and instruction of each
     // exercise, exercises separated by an empty line.

@@ -1,9 +1,10 @@
-#include "app/frmInfo.h"
+#include "app/FinestraInformazioni.h"
 
 #include "content/Catalogo.h"
 #include "platform/CasellaTesto.h"
 #include "platform/Immagini.h"
 #include "platform/Twips.h"
+#include "platform/Suono.h"
 
 #include <QPushButton>
 
@@ -11,7 +12,7 @@ namespace {
 const QString Contatto = QStringLiteral("zelora@example.org");
 } // namespace
 
-QString frmInfo::TestoInformazioni()
+QString FinestraInformazioni::TestoInformazioni()
 {
     const QString a = QStringLiteral("\r\n");
     const QString aa = a + a;
@@ -44,10 +45,10 @@ QString frmInfo::TestoInformazioni()
     return t;
 }
 
-frmInfo::frmInfo(QWidget* parent)
+FinestraInformazioni::FinestraInformazioni(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmInfo"));
+    setObjectName(QStringLiteral("FinestraInformazioni"));
     setWindowTitle(QStringLiteral("Zelora"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -66,10 +67,10 @@ frmInfo::frmInfo(QWidget* parent)
     Command1->setGeometry(tw(6795), tw(4770), tw(690), tw(420));
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(192,192,192); }"));
     Command1->setCursor(CursoreMano());
-    connect(Command1, &QPushButton::clicked, this, &frmInfo::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &FinestraInformazioni::Command1_Click);
 }
 
-void frmInfo::Command1_Click()
+void FinestraInformazioni::Command1_Click()
 {
     SuonaCue(QStringLiteral("press.wav"));
     accept();

@@ -1,4 +1,4 @@
-#include "screens/frmIndice.h"
+#include "windows/FinestraIndice.h"
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
@@ -39,17 +39,17 @@ QFont FontTesto()
 }
 } // namespace
 
-frmIndice::frmIndice(QWidget* parent)
-    : FinestraPagina(parent, Aspetto{"frmIndice", "mnuEsci", 8400, QColor(224, 255, 224),
+FinestraIndice::FinestraIndice(QWidget* parent)
+    : FinestraPagina(parent, Aspetto{"FinestraIndice", "mnuEsci", 8400, QColor(224, 255, 224),
                                      QColor(0, 0, 128), FontTesto()})
     , mnuEsci(m_esci)
 {
-    connect(mnuEsci, &QAction::triggered, this, &frmIndice::mnuEsci_Click);
+    connect(mnuEsci, &QAction::triggered, this, &FinestraIndice::mnuEsci_Click);
 
     Form_Load();
 }
 
-QString frmIndice::TestoVisibile()
+QString FinestraIndice::TestoVisibile()
 {
     const QString aCapo = QStringLiteral("\r\n");
     QString testo;
@@ -59,7 +59,7 @@ QString frmIndice::TestoVisibile()
     return testo;
 }
 
-void frmIndice::Form_Load()
+void FinestraIndice::Form_Load()
 {
     setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
     lblTitolo->setText(Globali::CategoriaCorrente + QStringLiteral(" : indice degli esercizi"));
@@ -75,19 +75,19 @@ void frmIndice::Form_Load()
     Text1->ImpostaSelStart(0);
 }
 
-void frmIndice::mnuEsci_Click()
+void FinestraIndice::mnuEsci_Click()
 {
     accept();
 }
 
-void frmIndice::FinisciPagina(Stampante& s)
+void FinestraIndice::FinisciPagina(Stampante& s)
 {
     StampaPiePagina(s);
     s.ImpostaDimensione(10);
     s.Linea(Separatore, 20, Separatore, s.AltezzaStampabile() - 20);
 }
 
-void frmIndice::mnustampa_Click()
+void FinestraIndice::mnustampa_Click()
 {
     const QString titolo = windowTitle();
     if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare questo indice di esercizi?")))

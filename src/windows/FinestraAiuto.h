@@ -1,13 +1,13 @@
 #pragma once
 // The help page of the loaded exercise, shown and printed.
-#include "screens/FinestraPagina.h"
+#include "windows/FinestraPagina.h"
 #include <QStringList>
 
 
-class frmHelp : public FinestraPagina {
+class FinestraAiuto : public FinestraPagina {
     Q_OBJECT
 public:
-    explicit frmHelp(QWidget* parent = nullptr);
+    explicit FinestraAiuto(QWidget* parent = nullptr);
 
     // The page as read from a help file.
     struct Pagina {

@@ -1,4 +1,4 @@
-#include "records/frmSchedaPersonale.h"
+#include "windows/FinestraScheda.h"
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
@@ -6,6 +6,7 @@
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
 #include "platform/Twips.h"
+#include "platform/Suono.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -46,22 +47,22 @@ const double Margine = 20;
 const double ColonnaGiudizio = 160;
 } // namespace
 
-frmSchedaPersonale::frmSchedaPersonale(QWidget* parent)
+FinestraScheda::FinestraScheda(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmSchedaPersonale"));
+    setObjectName(QStringLiteral("FinestraScheda"));
     CreaControlli();
     Form_Load();
 }
 
-QColor frmSchedaPersonale::BackColor(const QLabel* etichetta)
+QColor FinestraScheda::BackColor(const QLabel* etichetta)
 {
     if (!etichetta->autoFillBackground())
         return Bianco;
     return etichetta->palette().color(QPalette::Window);
 }
 
-void frmSchedaPersonale::CreaControlli()
+void FinestraScheda::CreaControlli()
 {
     setAutoFillBackground(true);
     QPalette sfondo = palette();
@@ -139,11 +140,11 @@ void frmSchedaPersonale::CreaControlli()
     Command2->setIcon(QIcon(ImmagineStampante()));
     Command2->setIconSize(ImmagineStampante().size().boundedTo(QSize(tw(690) - 8, tw(420) - 6)));
     Command2->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &frmSchedaPersonale::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmSchedaPersonale::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &FinestraScheda::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &FinestraScheda::Command2_Click);
 }
 
-void frmSchedaPersonale::Form_Load()
+void FinestraScheda::Form_Load()
 {
     const int n = Globali::UltimoEsercizio;
     setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
@@ -184,13 +185,13 @@ void frmSchedaPersonale::Form_Load()
     }
 }
 
-void frmSchedaPersonale::Command1_Click()
+void FinestraScheda::Command1_Click()
 {
     SuonaCue(QStringLiteral("press.wav"));
     accept();
 }
 
-void frmSchedaPersonale::Command2_Click()
+void FinestraScheda::Command2_Click()
 {
     SuonaCue(QStringLiteral("press.wav"));
     if (!ChiediStampa(this, windowTitle(), QStringLiteral("Vuoi stampare questa scheda?")))
@@ -202,7 +203,7 @@ void frmSchedaPersonale::Command2_Click()
     accept();
 }
 
-bool frmSchedaPersonale::Stampa()
+bool FinestraScheda::Stampa()
 {
     std::unique_ptr<Stampante> stampante = AvviaStampante();
     if (!stampante)

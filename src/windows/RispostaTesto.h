@@ -6,7 +6,7 @@
 #include <QString>
 
 class CasellaTesto;
-class frmEsercizi;
+class FinestraEsercizi;
 
 namespace RispostaTesto {
 
@@ -27,12 +27,12 @@ void SostituisciTesto(CasellaTesto* casella, const QString& testo);
 
 // The pupil's selection was wrong: counted and signalled, the selection is
 // left red and collapsed; the item stays open.
-void RispostaSbagliata(frmEsercizi& finestra, int indice);
+void RispostaSbagliata(FinestraEsercizi& finestra, int indice);
 
 // The box already shows the solution: collapse its selection, close the item.
-void ChiudiRispostaEsatta(frmEsercizi& finestra, int indice);
+void ChiudiRispostaEsatta(FinestraEsercizi& finestra, int indice);
 
 // Judges and shows a marked stretch (kinds 44, 45 and 50 to 54).
-void RispostaTratto(frmEsercizi& finestra, int indice);
+void RispostaTratto(FinestraEsercizi& finestra, int indice);
 
 } // namespace RispostaTesto

@@ -1,9 +1,10 @@
-#include "screens/FinestraPagina.h"
+#include "windows/FinestraPagina.h"
 
 #include "content/Catalogo.h"
 #include "platform/CasellaTesto.h"
 #include "platform/Immagini.h"
 #include "platform/Twips.h"
+#include "platform/Suono.h"
 
 #include <QAction>
 #include <QLabel>

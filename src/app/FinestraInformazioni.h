@@ -5,10 +5,10 @@
 class CasellaTesto;
 class QPushButton;
 
-class frmInfo : public QDialog {
+class FinestraInformazioni : public QDialog {
     Q_OBJECT
 public:
-    explicit frmInfo(QWidget* parent = nullptr);
+    explicit FinestraInformazioni(QWidget* parent = nullptr);
     static QString TestoInformazioni();
     void Command1_Click();
 

@@ -1,4 +1,4 @@
-#include "screens/frmHelp.h"
+#include "windows/FinestraAiuto.h"
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
@@ -35,18 +35,18 @@ QFont FontTesto()
 }
 } // namespace
 
-frmHelp::frmHelp(QWidget* parent)
-    : FinestraPagina(parent, Aspetto{"frmHelp", "mnuesci", 9600, QColor(255, 255, 224),
+FinestraAiuto::FinestraAiuto(QWidget* parent)
+    : FinestraPagina(parent, Aspetto{"FinestraAiuto", "mnuesci", 9600, QColor(255, 255, 224),
                                      QColor(128, 0, 0), FontTesto()})
     , mnuesci(m_esci)
 {
     lblTitolo->setText(QStringLiteral("HELP"));
-    connect(mnuesci, &QAction::triggered, this, &frmHelp::mnuesci_Click);
+    connect(mnuesci, &QAction::triggered, this, &FinestraAiuto::mnuesci_Click);
 
     Form_Load();
 }
 
-bool frmHelp::LeggiPagina(const QString& percorso, Pagina& pagina)
+bool FinestraAiuto::LeggiPagina(const QString& percorso, Pagina& pagina)
 {
     LettoreCampi file;
     if (percorso.isEmpty() || !file.Apri(percorso))
@@ -63,7 +63,7 @@ bool frmHelp::LeggiPagina(const QString& percorso, Pagina& pagina)
     return !pagina.righe.isEmpty();
 }
 
-QString frmHelp::TestoVisibile(const QStringList& righe)
+QString FinestraAiuto::TestoVisibile(const QStringList& righe)
 {
     QString testo;
     for (const QString& r : righe)
@@ -82,7 +82,7 @@ QString frmHelp::TestoVisibile(const QStringList& righe)
     return testo;
 }
 
-void frmHelp::Form_Load()
+void FinestraAiuto::Form_Load()
 {
     setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
     Pagina pagina;
@@ -104,7 +104,7 @@ void frmHelp::Form_Load()
     Text1->ImpostaSelStart(0);
 }
 
-void frmHelp::Evidenzia(int inizio, int lunghezza)
+void FinestraAiuto::Evidenzia(int inizio, int lunghezza)
 {
     // Nothing to mark when the word is not on the page.
     if (inizio < 0)
@@ -114,7 +114,7 @@ void frmHelp::Evidenzia(int inizio, int lunghezza)
     Text1->ImpostaSelBold(true);
 }
 
-void frmHelp::MostraErrore()
+void FinestraAiuto::MostraErrore()
 {
     Text1->ImpostaTesto(QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
                                        "E' necessario reinstallare il programma."));
@@ -124,12 +124,12 @@ void frmHelp::MostraErrore()
     mnustampa->setVisible(false);
 }
 
-void frmHelp::mnuesci_Click()
+void FinestraAiuto::mnuesci_Click()
 {
     accept();
 }
 
-void frmHelp::mnustampa_Click()
+void FinestraAiuto::mnustampa_Click()
 {
     const QString titolo = windowTitle();
     if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare questa pagina?")))

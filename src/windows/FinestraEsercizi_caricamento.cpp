@@ -1,5 +1,5 @@
 // Loading an exercise file into the window.
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
@@ -12,7 +12,7 @@
 #include <QMenu>
 #include <QTimer>
 
-void frmEsercizi::CaricaEsercizio(int n)
+void FinestraEsercizi::CaricaEsercizio(int n)
 {
     // 1-2: menus and labels.
     mnustampa->menuAction()->setEnabled(false);
@@ -98,7 +98,7 @@ void frmEsercizi::CaricaEsercizio(int n)
     Globali::FileHelp = PercorsoHelp(n);
 }
 
-void frmEsercizi::PreparaRiga(int i, int dimensione)
+void FinestraEsercizi::PreparaRiga(int i, int dimensione)
 {
     EtichettaNumero* etichetta = lblrisposta[i];
     etichetta->setCursor(CursoreMano());
@@ -120,7 +120,7 @@ void frmEsercizi::PreparaRiga(int i, int dimensione)
     casella->ImpostaSelStart(0);
 }
 
-void frmEsercizi::MarcaRiga(int i)
+void FinestraEsercizi::MarcaRiga(int i)
 {
     CasellaTesto* casella = Testo[i];
     const QString testo = casella->Testo();
@@ -168,7 +168,7 @@ void frmEsercizi::MarcaRiga(int i)
     casella->ImpostaSelStart(0);
 }
 
-void frmEsercizi::ErroreCaricamento()
+void FinestraEsercizi::ErroreCaricamento()
 {
     MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
                     QStringLiteral("Si è verificato un errore, questo esercizio non è disponibile.\r\n"

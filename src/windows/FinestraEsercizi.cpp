@@ -1,4 +1,4 @@
-#include "exercise/frmEsercizi.h"
+#include "windows/FinestraEsercizi.h"
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
@@ -8,6 +8,7 @@
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
 #include "platform/Twips.h"
+#include "platform/Suono.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,13 +19,13 @@
 #include <QMenuBar>
 #include <QTimer>
 
-const QColor frmEsercizi::Nero(0, 0, 0);
-const QColor frmEsercizi::Blu(0, 0, 255);
-const QColor frmEsercizi::Rosso(255, 0, 0);
-const QColor frmEsercizi::Grigio(192, 192, 192);
-const QColor frmEsercizi::Giallo(255, 255, 0);
-const QColor frmEsercizi::Verde(0, 255, 0);
-const QColor frmEsercizi::GrigioScuro(80, 80, 80);
+const QColor FinestraEsercizi::Nero(0, 0, 0);
+const QColor FinestraEsercizi::Blu(0, 0, 255);
+const QColor FinestraEsercizi::Rosso(255, 0, 0);
+const QColor FinestraEsercizi::Grigio(192, 192, 192);
+const QColor FinestraEsercizi::Giallo(255, 255, 0);
+const QColor FinestraEsercizi::Verde(0, 255, 0);
+const QColor FinestraEsercizi::GrigioScuro(80, 80, 80);
 
 namespace {
 const int AltezzaRiga = 930;
@@ -81,11 +82,11 @@ void EtichettaNumero::mouseReleaseEvent(QMouseEvent* e)
         emit clic();
 }
 
-frmEsercizi::frmEsercizi(QWidget* parent)
+FinestraEsercizi::FinestraEsercizi(QWidget* parent)
     : QMainWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("frmEsercizi"));
+    setObjectName(QStringLiteral("FinestraEsercizi"));
     CreaMenu();
     CreaControlli();
     // Start-up of the window.
@@ -95,14 +96,14 @@ frmEsercizi::frmEsercizi(QWidget* parent)
         t->NascondiCursore();
 }
 
-frmEsercizi::~frmEsercizi() = default;
+FinestraEsercizi::~FinestraEsercizi() = default;
 
-QString frmEsercizi::Caption(const QAction* voce)
+QString FinestraEsercizi::Caption(const QAction* voce)
 {
     return voce->property("caption").toString();
 }
 
-void frmEsercizi::ImpostaCaption(QAction* voce, const QString& caption)
+void FinestraEsercizi::ImpostaCaption(QAction* voce, const QString& caption)
 {
     voce->setProperty("caption", caption);
     QString visibile = caption;
@@ -110,7 +111,7 @@ void frmEsercizi::ImpostaCaption(QAction* voce, const QString& caption)
     voce->setText(visibile);
 }
 
-void frmEsercizi::CreaMenu()
+void FinestraEsercizi::CreaMenu()
 {
     QMenuBar* barra = menuBar();
     barra->setNativeMenuBar(false);
@@ -163,17 +164,17 @@ void frmEsercizi::CreaMenu()
     mnuerrori = comando("mnuerrori", QStringLiteral("   ERRORI: 0"));
     mnuerrori->setVisible(false);
 
-    connect(mnuOpen, &QAction::triggered, this, &frmEsercizi::mnuOpen_Click);
-    connect(mnuNew, &QAction::triggered, this, &frmEsercizi::mnuNew_Click);
-    connect(mnuVisualizza, &QAction::triggered, this, &frmEsercizi::mnuVisualizza_Click);
-    connect(mnuindice, &QAction::triggered, this, &frmEsercizi::mnuindice_Click);
-    connect(mnuStampaEsercizio, &QAction::triggered, this, &frmEsercizi::mnuStampaEsercizio_Click);
-    connect(mnuHelp, &QAction::triggered, this, &frmEsercizi::mnuHelp_Click);
-    connect(mnusoluzioni, &QAction::triggered, this, &frmEsercizi::mnusoluzioni_Click);
-    connect(mnuexit, &QAction::triggered, this, &frmEsercizi::mnuexit_Click);
+    connect(mnuOpen, &QAction::triggered, this, &FinestraEsercizi::mnuOpen_Click);
+    connect(mnuNew, &QAction::triggered, this, &FinestraEsercizi::mnuNew_Click);
+    connect(mnuVisualizza, &QAction::triggered, this, &FinestraEsercizi::mnuVisualizza_Click);
+    connect(mnuindice, &QAction::triggered, this, &FinestraEsercizi::mnuindice_Click);
+    connect(mnuStampaEsercizio, &QAction::triggered, this, &FinestraEsercizi::mnuStampaEsercizio_Click);
+    connect(mnuHelp, &QAction::triggered, this, &FinestraEsercizi::mnuHelp_Click);
+    connect(mnusoluzioni, &QAction::triggered, this, &FinestraEsercizi::mnusoluzioni_Click);
+    connect(mnuexit, &QAction::triggered, this, &FinestraEsercizi::mnuexit_Click);
 }
 
-void frmEsercizi::CreaControlli()
+void FinestraEsercizi::CreaControlli()
 {
     auto* pannello = new QWidget(this);
     pannello->setObjectName(QStringLiteral("pannello"));
@@ -254,35 +255,35 @@ void frmEsercizi::CreaControlli()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &frmEsercizi::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &FinestraEsercizi::Timer1_Timer);
 
     ImgSpunta = ImmagineSpunta();
     ImgScrivi = ImmagineMatita();
 }
 
-QString frmEsercizi::CaptionErrori() const
+QString FinestraEsercizi::CaptionErrori() const
 {
     return QStringLiteral("   ERRORI : ") + QString::number(NumeroErrori);
 }
 
-void frmEsercizi::ContaErrore()
+void FinestraEsercizi::ContaErrore()
 {
     NumeroErrori += 1;
     SuonaCue(QStringLiteral("wrong.wav"));
     ImpostaCaption(mnuerrori, CaptionErrori());
 }
 
-void frmEsercizi::AggiornaFinestra()
+void FinestraEsercizi::AggiornaFinestra()
 {
     setFocus(Qt::OtherFocusReason);
 }
 
-bool frmEsercizi::FileExist(const QString& FileName) const
+bool FinestraEsercizi::FileExist(const QString& FileName) const
 {
     return ::FileExist(FileName);
 }
 
-void frmEsercizi::SelezionaRiga(int indice)
+void FinestraEsercizi::SelezionaRiga(int indice)
 {
     if (indice < 0 || indice >= NumeroRighe)
         return;
@@ -305,22 +306,22 @@ void frmEsercizi::SelezionaRiga(int indice)
     Shape1->setVisible(true);
 }
 
-void frmEsercizi::lblrisposta_Click(int indice)
+void FinestraEsercizi::lblrisposta_Click(int indice)
 {
     SelezionaRiga(indice);
 }
 
-void frmEsercizi::Testo_Click(int indice)
+void FinestraEsercizi::Testo_Click(int indice)
 {
     SelezionaRiga(indice);
 }
 
-void frmEsercizi::Testo_MouseDown(int indice)
+void FinestraEsercizi::Testo_MouseDown(int indice)
 {
     SelezionaRiga(indice);
 }
 
-void frmEsercizi::Timer1_Timer()
+void FinestraEsercizi::Timer1_Timer()
 {
     if (Label3->text() != TestoPrompt)
         Label3->setText(TestoPrompt);
@@ -328,7 +329,7 @@ void frmEsercizi::Timer1_Timer()
         Label3->clear();
 }
 
-void frmEsercizi::Form_Activate()
+void FinestraEsercizi::Form_Activate()
 {
     if (AvvisoMostrato)
         return;
@@ -338,7 +339,7 @@ void frmEsercizi::Form_Activate()
                     QStringLiteral("Apri la tua scheda personale oppure crea una nuova scheda."));
 }
 
-void frmEsercizi::changeEvent(QEvent* e)
+void FinestraEsercizi::changeEvent(QEvent* e)
 {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
@@ -348,7 +349,7 @@ void frmEsercizi::changeEvent(QEvent* e)
         });
 }
 
-void frmEsercizi::showEvent(QShowEvent* e)
+void FinestraEsercizi::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
     // Ask for activation: some desktops do not give it to a window shown
@@ -356,7 +357,7 @@ void frmEsercizi::showEvent(QShowEvent* e)
     activateWindow();
 }
 
-void frmEsercizi::Ripulisci_Schermo()
+void FinestraEsercizi::Ripulisci_Schermo()
 {
     mnuHelp->setEnabled(false);
     mnuerrori->setVisible(false);
@@ -373,7 +374,7 @@ void frmEsercizi::Ripulisci_Schermo()
     }
 }
 
-void frmEsercizi::RipristinaMenuEsercizi()
+void FinestraEsercizi::RipristinaMenuEsercizi()
 {
     Timer1->start();
     QMenuBar* barra = menuBar();
@@ -397,17 +398,17 @@ void frmEsercizi::RipristinaMenuEsercizi()
     Label3->clear();
 }
 
-void frmEsercizi::mnuesercizio_Click(int indice)
+void FinestraEsercizi::mnuesercizio_Click(int indice)
 {
     CaricaEsercizio(indice);
 }
 
-void frmEsercizi::mnuexit_Click()
+void FinestraEsercizi::mnuexit_Click()
 {
     close();
 }
 
-void frmEsercizi::closeEvent(QCloseEvent* e)
+void FinestraEsercizi::closeEvent(QCloseEvent* e)
 {
     if (!ConfermaUscita()) {
         e->ignore();
