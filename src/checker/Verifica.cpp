@@ -6,6 +6,9 @@
 #include "content/Indice.h"
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
+#include "exercise/MotoreEsercizio.h"
+#include "exercise/RegoleRisposta.h"
+#include "exercise/RispostaGiusta.h"
 #include "platform/TestoFormattato.h"
 
 #include <QFileInfo>
@@ -34,34 +37,6 @@ namespace {
 
 const QString ACapo = QStringLiteral("\r\n");
 
-// How the pupil answers an item of a kind.
-enum class Modo {
-    Elenco, // one choice of the list
-    DueScelte, // two choices, the first a beginning of the answer (5, 11, 18)
-    DueSpazi, // two choices for two blanks (15)
-    Parola, // double-click on a word
-    Conta, // double-click on every word of a group (2)
-    Tratto, // drag over a stretch
-};
-
-Modo ModoDelTipo(int tipo)
-{
-    switch (tipo) {
-    case 5: case 11: case 18: return Modo::DueScelte;
-    case 15: return Modo::DueSpazi;
-    case 2: return Modo::Conta;
-    case 1: case 41: case 42: case 43: case 46: case 48: case 49: return Modo::Parola;
-    case 44: case 45: case 50: case 51: case 52: case 53: case 54: return Modo::Tratto;
-    default: return Modo::Elenco;
-    }
-}
-
-// Kinds that take the used entry out of the list.
-bool TogliScelta(int tipo)
-{
-    return tipo == 4 || tipo == 6 || tipo == 9 || tipo == 13 || tipo == 15 || tipo == 16;
-}
-
 // Kinds whose key text is shown or searched, so it cannot be left empty.
 bool ChiaveNecessaria(int tipo)
 {
@@ -84,57 +59,13 @@ QString Tra(const QString& s)
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-// Every word a double-click can select in the text: start and text.
-QList<QPair<int, QString>> ParoleCliccabili(const QString& testo)
-{
-    QList<QPair<int, QString>> parole;
-    int pos = 0;
-    while (pos < testo.size()) {
-        const auto p = ParolaInPosizione(testo, pos);
-        if (p.second <= p.first)
-            break;
-        parole << qMakePair(p.first, testo.mid(p.first, p.second - p.first));
-        pos = p.second;
-    }
-    return parole;
-}
-
+// Whether a double-click can select the answer as a word of the text.
 bool ParolaCliccabile(const QString& testo, const QString& risposta)
 {
-    for (const auto& p : ParoleCliccabili(testo))
-        if (TogliSpazi(p.second) == risposta)
+    for (const auto& p : ParoleDelTesto(testo))
+        if (TogliSpazi(testo.mid(p.first, p.second - p.first)) == risposta)
             return true;
     return false;
-}
-
-// Words of three letters or more that a kind-2 item lets the pupil find.
-int ParoleDaTrovare(const QString& testo, const QString& chiave)
-{
-    int n = 0;
-    for (const auto& p : ParoleCliccabili(testo))
-        if (p.second.size() >= 3 && p.second.at(0).isLetterOrNumber() && chiave.contains(p.second))
-            ++n;
-    return n;
-}
-
-// The item text of kind 15 after the loader has put the key into the two
-// bracketed spans; empty when a span is missing.
-QString DopoDueParentesi(const QString& testo, const QString& chiave, int& primo, int& secondo)
-{
-    QString t = testo;
-    int p = t.indexOf(QLatin1Char('['));
-    int q = t.indexOf(QLatin1Char(']'));
-    if (p < 0 || q < p)
-        return QString();
-    primo = q - p + 1;
-    t.replace(p, primo, chiave.left(primo));
-    p = t.indexOf(QLatin1Char('['));
-    q = t.indexOf(QLatin1Char(']'));
-    if (p < 0 || q < p)
-        return QString();
-    secondo = q - p + 1;
-    t.replace(p, secondo, chiave.right(secondo));
-    return t;
 }
 
 // The longer word that holds the occurrence [pos, pos + n) of a text, or
@@ -150,14 +81,6 @@ QString ParolaCheContiene(const QString& testo, int pos, int n)
         return QString();
     const auto parola = ParolaInPosizione(testo, taglioPrima ? pos : pos + n - 1);
     return testo.mid(parola.first, parola.second - parola.first);
-}
-
-// Whether the text holds a "(" followed by a ")".
-bool SpazioTraTonde(const QString& t, int& p, int& q)
-{
-    p = t.indexOf(QLatin1Char('('));
-    q = t.indexOf(QLatin1Char(')'));
-    return p >= 0 && q > p;
 }
 
 // Largest assignment of list entries to the places that need one, each entry
@@ -217,9 +140,13 @@ public:
         if (!elenco && !m_d.Scelte.isEmpty())
             Segnala(2, QStringLiteral("il tipo %1 si risolve nel testo della frase: il numero delle "
                                       "scelte deve essere 0, non %2").arg(tipo).arg(m_d.Scelte.size()));
-        for (int i = 0; i < NumeroRighe; ++i)
+        for (int i = 0; i < NumeroRighe; ++i) {
+            const int prima = int(problemi.size());
             ControllaRiga(i, modo);
-        if (TogliScelta(tipo) && !m_d.Scelte.isEmpty())
+            if (problemi.size() == prima)
+                ProvaConIlMotore(i);
+        }
+        if (TogliSceltaUsata(tipo) && !m_d.Scelte.isEmpty())
             ControllaSceltePerTutte(tipo);
         const QString schema = SchemaRisposte(m_d);
         if (!schema.isEmpty())
@@ -232,6 +159,22 @@ public:
     }
 
 private:
+    // The proof that the program itself accepts the item: on the exercise
+    // just loaded, a wrong answer is counted and the right one closes it.
+    void ProvaConIlMotore(int i)
+    {
+        MotoreEsercizio m;
+        if (!m.Carica(0, &m_d))
+            return; // some item lacks what its kind marks: reported with that item
+        if (DaiRispostaSbagliata(m, i) && m.NumeroErrori() != 1)
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("una risposta sbagliata non viene contata come errore"));
+        const int errori = m.NumeroErrori();
+        if (!DaiRispostaGiusta(m, i) || !m.Risolta(i) || m.NumeroErrori() != errori)
+            SegnalaRiga(i, CampoRisposta(i), QStringLiteral("il programma non accetta la risposta %1: data "
+                                                            "come la darebbe l'alunno, non chiude la frase")
+                                                 .arg(Tra(m_d.Risposta[i])));
+    }
+
     void ControllaRiga(int i, Modo modo)
     {
         const int tipo = m_d.TipoEsercizio;
@@ -373,7 +316,7 @@ private:
             OccorrenzaIntera(i, CampoChiave(i), casella, k, false, QStringLiteral("la chiave"),
                              QStringLiteral("colora quel punto invece della parola intera"));
         int p = 0, q = 0;
-        if (tipo == 11 && !SpazioTraTonde(casella, p, q))
+        if (tipo == 11 && !TraParentesi(casella, QLatin1Char('('), QLatin1Char(')'), p, q))
             SegnalaRiga(i, CampoFrase(i), QStringLiteral("la frase deve contenere una parte tra "
                                                          "parentesi tonde ( ), che la chiave sostituisce"));
         if (tipo == 18) {
@@ -400,8 +343,11 @@ private:
     {
         const QString& r = m_d.Risposta[i];
         const QString& k = m_d.Chiave[i];
-        int primo = 0, secondo = 0;
-        const QString mostrata = DopoDueParentesi(casella, k, primo, secondo);
+        DueSpazi s;
+        SpaziDelTipo15(casella, k, s);
+        const int primo = s.lunghezza1;
+        const int secondo = s.lunghezza2;
+        const QString mostrata = TestoConDueSpazi(casella, k, s);
         if (k.size() != primo + secondo) {
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave deve essere lunga quanto le due "
                                                           "parti tra parentesi quadre, cioè %1 + %2 "
@@ -410,11 +356,12 @@ private:
             return;
         }
         int p = 0, q = 0;
-        bool spazi = SpazioTraTonde(mostrata, p, q);
+        const QChar apre = QLatin1Char('('), chiude = QLatin1Char(')');
+        bool spazi = TraParentesi(mostrata, apre, chiude, p, q);
         if (spazi) {
             QString dopo = mostrata;
             dopo.remove(p, q - p + 1);
-            spazi = SpazioTraTonde(dopo, p, q);
+            spazi = TraParentesi(dopo, apre, chiude, p, q);
         }
         if (!spazi)
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("la chiave deve mettere nella frase due spazi "
@@ -470,13 +417,16 @@ private:
             return;
         }
         const QString& k = m_d.Chiave[i];
-        const int possibili = ParoleDaTrovare(casella, k);
+        int possibili = 0;
         // A word counts as found when it occurs anywhere in the key, even
         // inside a longer word: that gives the pupil answers not meant.
         QStringList dentro;
-        for (const auto& p : ParoleCliccabili(casella)) {
-            const QString& w = p.second;
-            if (w.size() < 3 || !k.contains(w) || dentro.contains(w))
+        for (const auto& p : ParoleDelTesto(casella)) {
+            const QString w = casella.mid(p.first, p.second - p.first);
+            if (!ParolaDaTrovare(w, k))
+                continue;
+            ++possibili;
+            if (dentro.contains(w))
                 continue;
             bool intera = false;
             for (int pos = k.indexOf(w); pos >= 0 && !intera; pos = k.indexOf(w, pos + 1))
@@ -520,23 +470,13 @@ private:
             return;
         }
         // The colouring of a right answer, as a span of the key text.
-        const int lr = r.size();
-        int inizio = 0;
-        int lunghezza = 0;
-        bool nellaChiave = true;
-        const int pc = k.indexOf(r); // 0-based, -1 when absent
-        const int pf = casella.indexOf(r);
-        switch (tipo) {
-        case 44: nellaChiave = pc >= 0; inizio = pc; lunghezza = lr; break;
-        case 45: inizio = 0; lunghezza = lr; break;
-        case 50: nellaChiave = pc >= 0; inizio = pc - 1; lunghezza = lr + 2; break;
-        case 51: nellaChiave = pc >= 0; inizio = pc - 2; lunghezza = lr + 4; break;
-        case 52: inizio = pf; lunghezza = lr + 4; break;
-        case 53: inizio = qMax(pf, 1) - 1; lunghezza = lr + 4; break;
-        case 54: nellaChiave = pc >= 0; inizio = qMax(pc, 1) - 1; lunghezza = lr + 2; break;
-        default: break;
-        }
-        if (!nellaChiave) {
+        const TrattoBlu blu = TrattoDellaSoluzione(tipo, r, casella, k);
+        const int inizio = blu.inizio;
+        const int lunghezza = blu.lunghezza;
+        const int pc = int(k.indexOf(r)); // 0-based, -1 when absent
+        const int pf = int(casella.indexOf(r));
+        const bool cercataNellaChiave = tipo == 44 || tipo == 50 || tipo == 51 || tipo == 54;
+        if (cercataNellaChiave && !blu.trovato) {
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("la risposta %1 non compare nella chiave, "
                                                           "dove deve essere colorata").arg(Tra(r)));
             return;
@@ -903,7 +843,7 @@ QString SchemaRisposte(const DatiEsercizio& d)
     if (maiGiu >= 12)
         schemi << QStringLiteral("in %1 passaggi su %2 la risposta giusta non torna a una voce "
                                  "precedente dell'elenco").arg(maiGiu).arg(passi);
-    if (TogliScelta(d.TipoEsercizio)) {
+    if (TogliSceltaUsata(d.TipoEsercizio)) {
         QStringList rimaste = d.Scelte;
         int prima = 0;
         for (const QString& r : d.Risposta) {

@@ -107,49 +107,6 @@ int DimensioneRighe(int l)
     return d;
 }
 
-Marcatura MarcaturaDelTipo(qint16 tipo)
-{
-    switch (tipo) {
-    case 3: case 6: case 8: case 13: return Marcatura::ChiaveRossa;
-    case 12: return Marcatura::ChiaveBlu;
-    case 15: return Marcatura::DueParentesiQuadre;
-    case 18: return Marcatura::ParentesiQuadra;
-    case 47: return Marcatura::Asterisco;
-    default: return Marcatura::Nessuna;
-    }
-}
-
-bool MarcaturaPossibile(qint16 tipo, const QString& testo, const QString& chiave)
-{
-    switch (MarcaturaDelTipo(tipo)) {
-    case Marcatura::Nessuna:
-        return true;
-    case Marcatura::ChiaveRossa:
-    case Marcatura::ChiaveBlu:
-        return testo.indexOf(chiave) >= 0;
-    case Marcatura::ParentesiQuadra: {
-        const int p = testo.indexOf(QLatin1Char('['));
-        const int q = testo.indexOf(QLatin1Char(']'));
-        return p >= 0 && q > p;
-    }
-    case Marcatura::DueParentesiQuadre: {
-        const int p = testo.indexOf(QLatin1Char('['));
-        const int q = testo.indexOf(QLatin1Char(']'));
-        if (p < 0 || q < p)
-            return false;
-        // After the first span is replaced, a second one must follow.
-        QString dopo = testo;
-        dopo.replace(p, q - p + 1, chiave.left(q - p + 1));
-        const int p2 = dopo.indexOf(QLatin1Char('['));
-        const int q2 = dopo.indexOf(QLatin1Char(']'));
-        return p2 >= 0 && q2 > p2;
-    }
-    case Marcatura::Asterisco:
-        return testo.indexOf(QLatin1Char('*')) >= 0;
-    }
-    return true;
-}
-
 QString GiudizioDaErrori(int errori)
 {
     QString g = QStringLiteral("INSUFF.");

@@ -39,12 +39,6 @@ QString SegnoDelTipo(int tipo);
 int DimensioneLista(int lunghezzaMassima);
 int DimensioneRighe(int lunghezzaMassima);
 
-// The kinds the loader colours, and the colour they use.
-enum class Marcatura { Nessuna, ChiaveRossa, ChiaveBlu, DueParentesiQuadre, ParentesiQuadra, Asterisco };
-Marcatura MarcaturaDelTipo(qint16 tipo);
-// Whether the item text (box text) holds what the marking of its kind needs.
-bool MarcaturaPossibile(qint16 tipo, const QString& testoCasella, const QString& chiave);
-
 // Grade words and the letter each is stored as.
 QString GiudizioDaErrori(int errori);
 QChar LetteraGiudizio(const QString& giudizio); // 'x' when empty

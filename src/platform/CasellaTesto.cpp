@@ -1,9 +1,6 @@
 #include "platform/CasellaTesto.h"
 
-#include "platform/TestoFormattato.h"
-
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -18,143 +15,54 @@ CasellaTesto::CasellaTesto(QWidget* parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setUndoRedoEnabled(false);
     setFocusPolicy(Qt::ClickFocus);
-    m_fontPredefinito = QFont(QStringLiteral("Arial"), 12);
-    document()->setDefaultFont(m_fontPredefinito);
+    // The box never shows a text caret.
+    setCursorWidth(0);
+    ImpostaFontPredefinito(QFont(QStringLiteral("Arial"), 12));
     m_daModello = {0};
     m_daVista = {0};
     connect(this, &QTextEdit::selectionChanged, this, &CasellaTesto::SelezioneDallaVista);
     connect(this, &QTextEdit::cursorPositionChanged, this, &CasellaTesto::SelezioneDallaVista);
+    ImpostaModello(&m_proprio);
+}
+
+void CasellaTesto::ImpostaModello(TestoFormattato* modello)
+{
+    if (m_modello)
+        disconnect(m_modello, nullptr, this, nullptr);
+    m_modello = modello;
+    connect(m_modello, &TestoFormattato::testoCambiato, this, &CasellaTesto::Ridisegna);
+    connect(m_modello, &TestoFormattato::formatoCambiato, this, &CasellaTesto::AggiornaFormato);
+    connect(m_modello, &TestoFormattato::selezioneCambiata, this, [this] {
+        // A selection the pointer made is already on screen.
+        if (!m_sincronizzo)
+            MostraSelezione();
+        emit selezioneCambiata();
+    });
+    Ridisegna();
 }
 
 void CasellaTesto::ImpostaFontPredefinito(const QFont& font)
 {
-    m_fontPredefinito = font;
+    m_famiglia = font.family();
     document()->setDefaultFont(font);
+    m_proprio.ImpostaFormatoIniziale(font.bold(), font.pointSizeF());
 }
 
-CasellaTesto::Formato CasellaTesto::FormatoPredefinito() const
+namespace {
+QTextCharFormat FormatoVista(const FormatoCarattere& f)
 {
-    return Formato{qRgb(0, 0, 0), m_fontPredefinito.bold(), m_fontPredefinito.pointSizeF()};
+    QTextCharFormat fmt;
+    fmt.setForeground(QColor(f.colore));
+    fmt.setFontWeight(f.grassetto ? QFont::Bold : QFont::Normal);
+    fmt.setFontPointSize(f.dimensione);
+    return fmt;
 }
 
-void CasellaTesto::ImpostaTesto(const QString& testo)
+bool FineRiga(QChar c)
 {
-    Formato f = FormatoPredefinito();
-    if (!m_formati.isEmpty()) {
-        f.grassetto = m_formati.first().grassetto;
-        f.dimensione = m_formati.first().dimensione;
-    }
-    m_testo = testo;
-    m_formati = QVector<Formato>(testo.size(), f);
-    m_selStart = 0;
-    m_selLength = 0;
-    Ridisegna();
-    emit selezioneCambiata();
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
-
-void CasellaTesto::ImpostaSelStart(int start)
-{
-    m_selStart = qBound(0, start, int(m_testo.size()));
-    m_selLength = 0;
-    MostraSelezione();
-    emit selezioneCambiata();
-}
-
-void CasellaTesto::ImpostaSelLength(int lunghezza)
-{
-    m_selLength = qBound(0, lunghezza, int(m_testo.size()) - m_selStart);
-    MostraSelezione();
-    emit selezioneCambiata();
-}
-
-void CasellaTesto::ImpostaSelezione(int start, int lunghezza)
-{
-    m_selStart = qBound(0, start, int(m_testo.size()));
-    m_selLength = qBound(0, lunghezza, int(m_testo.size()) - m_selStart);
-    MostraSelezione();
-    emit selezioneCambiata();
-}
-
-QString CasellaTesto::SelText() const
-{
-    return m_testo.mid(m_selStart, m_selLength);
-}
-
-void CasellaTesto::SostituisciSelezione(const QString& nuovo)
-{
-    Formato f = FormatoPredefinito();
-    if (m_selStart < m_formati.size())
-        f = m_formati.at(m_selStart);
-    else if (m_selStart > 0 && m_selStart - 1 < m_formati.size())
-        f = m_formati.at(m_selStart - 1);
-    m_testo.replace(m_selStart, m_selLength, nuovo);
-    m_formati.remove(m_selStart, m_selLength);
-    m_formati.insert(m_selStart, nuovo.size(), f);
-    m_selStart += nuovo.size();
-    m_selLength = 0;
-    Ridisegna();
-    emit selezioneCambiata();
-}
-
-std::optional<QColor> CasellaTesto::SelColor() const
-{
-    if (m_formati.isEmpty())
-        return QColor(Qt::black);
-    if (m_selLength == 0) {
-        const int p = qMin(m_selStart, int(m_formati.size()) - 1);
-        return QColor(m_formati.at(p).colore);
-    }
-    const QRgb c = m_formati.at(m_selStart).colore;
-    for (int i = m_selStart + 1; i < m_selStart + m_selLength; ++i)
-        if (m_formati.at(i).colore != c)
-            return std::nullopt;
-    return QColor(c);
-}
-
-void CasellaTesto::ImpostaSelColor(const QColor& colore)
-{
-    for (int i = m_selStart; i < m_selStart + m_selLength; ++i)
-        m_formati[i].colore = colore.rgb();
-    AggiornaFormatoVista(m_selStart, m_selStart + m_selLength);
-}
-
-void CasellaTesto::ImpostaSelBold(bool grassetto)
-{
-    for (int i = m_selStart; i < m_selStart + m_selLength; ++i)
-        m_formati[i].grassetto = grassetto;
-    AggiornaFormatoVista(m_selStart, m_selStart + m_selLength);
-}
-
-void CasellaTesto::ImpostaSelFontSize(qreal punti)
-{
-    for (int i = m_selStart; i < m_selStart + m_selLength; ++i)
-        m_formati[i].dimensione = punti;
-    AggiornaFormatoVista(m_selStart, m_selStart + m_selLength);
-}
-
-QColor CasellaTesto::ColoreCarattere(int posizione) const
-{
-    if (posizione < 0 || posizione >= m_formati.size())
-        return QColor();
-    return QColor(m_formati.at(posizione).colore);
-}
-
-bool CasellaTesto::GrassettoCarattere(int posizione) const
-{
-    return posizione >= 0 && posizione < m_formati.size() && m_formati.at(posizione).grassetto;
-}
-
-qreal CasellaTesto::DimensioneCarattere(int posizione) const
-{
-    if (posizione < 0 || posizione >= m_formati.size())
-        return 0;
-    return m_formati.at(posizione).dimensione;
-}
-
-void CasellaTesto::NascondiCursore()
-{
-    setCursorWidth(0);
-}
+} // namespace
 
 int CasellaTesto::VistaDaModello(int pos) const
 {
@@ -185,41 +93,48 @@ QRect CasellaTesto::RettangoloCarattere(int posizione) const
 
 void CasellaTesto::Ridisegna()
 {
-    // Build the displayed document: CR LF, a lone CR and a lone LF each
-    // become one displayed line break.
-    const int n = m_testo.size();
+    // CR LF, a lone CR and a lone LF each become one displayed line break;
+    // the other characters go in as runs of one format, so that a long text
+    // is laid out once, not once per character.
+    const QString& testo = m_modello->Testo();
+    const QVector<FormatoCarattere>& formati = m_modello->Formati();
+    const int n = int(testo.size());
     m_daModello = QVector<int>(n + 1, 0);
     m_daVista.clear();
+    m_daVista.reserve(n + 1);
     m_sincronizzo = true;
     {
         QSignalBlocker blocco(this);
         QTextDocument* doc = document();
         doc->clear();
         QTextCursor c(doc);
+        c.beginEditBlock();
         int vista = 0;
         int i = 0;
         while (i < n) {
-            const QChar ch = m_testo.at(i);
-            const Formato& f = m_formati.at(i);
-            QTextCharFormat fmt;
-            fmt.setFontFamilies({m_fontPredefinito.family()});
-            fmt.setForeground(QColor(f.colore));
-            fmt.setFontWeight(f.grassetto ? QFont::Bold : QFont::Normal);
-            fmt.setFontPointSize(f.dimensione);
-            int larghezza = 1;
-            if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
-                if (ch == QLatin1Char('\r') && i + 1 < n && m_testo.at(i + 1) == QLatin1Char('\n'))
-                    larghezza = 2;
+            QTextCharFormat fmt = FormatoVista(formati.at(i));
+            fmt.setFontFamilies({m_famiglia});
+            if (FineRiga(testo.at(i))) {
+                const int larghezza =
+                    testo.at(i) == QLatin1Char('\r') && i + 1 < n && testo.at(i + 1) == QLatin1Char('\n') ? 2 : 1;
                 c.insertBlock(QTextBlockFormat(), fmt);
-            } else {
-                c.insertText(QString(ch), fmt);
+                for (int k = 0; k < larghezza; ++k)
+                    m_daModello[i + k] = vista;
+                m_daVista.append(i);
+                i += larghezza;
+                ++vista;
+                continue;
             }
-            for (int k = 0; k < larghezza; ++k)
-                m_daModello[i + k] = vista;
-            m_daVista.append(i);
-            i += larghezza;
-            ++vista;
+            int fine = i + 1;
+            while (fine < n && !FineRiga(testo.at(fine)) && formati.at(fine) == formati.at(i))
+                ++fine;
+            c.insertText(testo.mid(i, fine - i), fmt);
+            for (; i < fine; ++i, ++vista) {
+                m_daModello[i] = vista;
+                m_daVista.append(i);
+            }
         }
+        c.endEditBlock();
         m_daModello[n] = vista;
         m_daVista.append(n);
     }
@@ -227,24 +142,24 @@ void CasellaTesto::Ridisegna()
     MostraSelezione();
 }
 
-void CasellaTesto::AggiornaFormatoVista(int da, int a)
+void CasellaTesto::AggiornaFormato(int da, int a)
 {
+    const QVector<FormatoCarattere>& formati = m_modello->Formati();
     QSignalBlocker blocco(this);
-    for (int i = da; i < a; ++i) {
-        const int v = VistaDaModello(i);
+    QTextCursor c(document());
+    c.beginEditBlock();
+    int i = da;
+    while (i < a) {
+        int fine = i + 1;
+        while (fine < a && formati.at(fine) == formati.at(i))
+            ++fine;
         // The second character of a CR LF shares the displayed break.
-        if (i > da && VistaDaModello(i - 1) == v)
-            continue;
-        QTextCursor c(document());
-        c.setPosition(v);
-        c.setPosition(v + 1, QTextCursor::KeepAnchor);
-        const Formato& f = m_formati.at(i);
-        QTextCharFormat fmt;
-        fmt.setForeground(QColor(f.colore));
-        fmt.setFontWeight(f.grassetto ? QFont::Bold : QFont::Normal);
-        fmt.setFontPointSize(f.dimensione);
-        c.mergeCharFormat(fmt);
+        c.setPosition(VistaDaModello(i));
+        c.setPosition(qMax(VistaDaModello(fine - 1) + 1, VistaDaModello(i) + 1), QTextCursor::KeepAnchor);
+        c.mergeCharFormat(FormatoVista(formati.at(i)));
+        i = fine;
     }
+    c.endEditBlock();
 }
 
 void CasellaTesto::MostraSelezione()
@@ -253,8 +168,8 @@ void CasellaTesto::MostraSelezione()
     {
         QSignalBlocker blocco(this);
         QTextCursor c(document());
-        c.setPosition(VistaDaModello(m_selStart));
-        c.setPosition(VistaDaModello(m_selStart + m_selLength), QTextCursor::KeepAnchor);
+        c.setPosition(VistaDaModello(m_modello->SelStart()));
+        c.setPosition(VistaDaModello(m_modello->SelStart() + m_modello->SelLength()), QTextCursor::KeepAnchor);
         setTextCursor(c);
     }
     m_sincronizzo = false;
@@ -267,58 +182,48 @@ void CasellaTesto::SelezioneDallaVista()
     const QTextCursor c = textCursor();
     const int a = ModelloDaVista(c.selectionStart());
     const int b = ModelloDaVista(c.selectionEnd());
-    if (a == m_selStart && b - a == m_selLength)
+    if (a == m_modello->SelStart() && b - a == m_modello->SelLength())
         return;
-    m_selStart = a;
-    m_selLength = b - a;
-    emit selezioneCambiata();
+    m_sincronizzo = true;
+    m_modello->ImpostaSelezione(a, b - a);
+    m_sincronizzo = false;
 }
 
 void CasellaTesto::mousePressEvent(QMouseEvent* e)
 {
-    if (!m_ingresso) {
-        e->accept();
+    e->accept();
+    if (!m_ingresso)
         return;
-    }
-    emit pulsantePremuto();
+    emit premuto();
     QTextEdit::mousePressEvent(e);
 }
 
 void CasellaTesto::mouseMoveEvent(QMouseEvent* e)
 {
-    if (!m_ingresso) {
-        e->accept();
-        return;
-    }
-    QTextEdit::mouseMoveEvent(e);
+    e->accept();
+    if (m_ingresso)
+        QTextEdit::mouseMoveEvent(e);
 }
 
 void CasellaTesto::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (!m_ingresso) {
-        e->accept();
+    e->accept();
+    if (!m_ingresso)
         return;
-    }
     QTextEdit::mouseReleaseEvent(e);
-    emit pulsanteRilasciato();
-    emit clic();
+    emit rilasciato();
 }
 
 void CasellaTesto::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    if (!m_ingresso) {
-        e->accept();
-        return;
-    }
-    // The word is selected first; the double-click is reported before the
-    // change of selection, so a handler can arm itself for it (or undo it).
-    const auto parola = ParolaInPosizione(m_testo, PosizioneInPunto(e->position().toPoint()));
-    m_selStart = qMin(parola.first, int(m_testo.size()));
-    m_selLength = qMax(0, qMin(parola.second, int(m_testo.size())) - m_selStart);
-    MostraSelezione();
-    emit doppioClic();
-    emit selezioneCambiata();
     e->accept();
+    if (!m_ingresso)
+        return;
+    // The word is selected first, so that whoever hears of the double-click
+    // finds it selected.
+    const int posizione = PosizioneInPunto(e->position().toPoint());
+    m_modello->SelezionaParola(posizione);
+    emit doppioClic(posizione);
 }
 
 void CasellaTesto::keyPressEvent(QKeyEvent* e)

@@ -1,62 +1,47 @@
 #pragma once
-// The rich-text box of the item boxes, the help page, the index and the
-// information screen. It keeps the text exactly as the program counts it
-// (CR LF is two characters, a lone CR one), with colour, bold and size per
-// character, and a selection (start, length) in those characters. On screen a
-// read-only QTextEdit shows it: every line break sequence is one displayed
-// line break, and positions are mapped between the two.
+// The rich-text box on screen: a read-only QTextEdit that shows a
+// TestoFormattato (the text as the program counts it, with its formats and
+// selection). Every line break sequence of the model is one displayed line
+// break; positions are mapped between the two. The box shows its own model
+// until it is given another one (the item boxes show the engine's).
 //
-// selezioneCambiata is raised for every selection set by the program and for
-// every change the pupil makes with the mouse. A double-click selects the
-// word under the pointer, raises doppioClic, then raises selezioneCambiata
-// exactly once.
-#include <QColor>
+// What the pointer does goes two ways: a drag sets the model's selection,
+// and the gestures are reported (premuto, rilasciato, doppioClic with the
+// model position under the pointer; a double-click first selects the word
+// there). A box whose input is off ignores the pointer but keeps its look.
+#include "platform/TestoFormattato.h"
+
 #include <QTextEdit>
 #include <QVector>
-#include <optional>
 
 class CasellaTesto : public QTextEdit {
     Q_OBJECT
 public:
     explicit CasellaTesto(QWidget* parent = nullptr);
 
-    // Format given to text put into an empty box.
+    void ImpostaModello(TestoFormattato* modello);
+    TestoFormattato& Modello() { return *m_modello; }
+    const TestoFormattato& Modello() const { return *m_modello; }
+
+    // The font family shown, and the weight and size of text put into the
+    // box's own empty model.
     void ImpostaFontPredefinito(const QFont& font);
 
-    QString Testo() const { return m_testo; }
-    // Replaces the whole text; it is black, in the size and weight of the old
-    // first character (or the default font). The selection collapses at 0.
-    void ImpostaTesto(const QString& testo);
+    // The model operations the page windows use.
+    QString Testo() const { return m_modello->Testo(); }
+    void ImpostaTesto(const QString& testo) { m_modello->ImpostaTesto(testo); }
+    int SelStart() const { return m_modello->SelStart(); }
+    int SelLength() const { return m_modello->SelLength(); }
+    void ImpostaSelStart(int start) { m_modello->ImpostaSelStart(start); }
+    void ImpostaSelezione(int start, int lunghezza) { m_modello->ImpostaSelezione(start, lunghezza); }
+    void ImpostaSelColor(const QColor& colore) { m_modello->ImpostaSelColor(colore); }
+    void ImpostaSelBold(bool grassetto) { m_modello->ImpostaSelBold(grassetto); }
+    QColor ColoreCarattere(int p) const { return m_modello->ColoreCarattere(p); }
+    bool GrassettoCarattere(int p) const { return m_modello->GrassettoCarattere(p); }
+    qreal DimensioneCarattere(int p) const { return m_modello->DimensioneCarattere(p); }
 
-    int SelStart() const { return m_selStart; }
-    int SelLength() const { return m_selLength; }
-    // Moves the insertion point; the selection length becomes 0.
-    void ImpostaSelStart(int start);
-    // Extends the selection from SelStart, within the text.
-    void ImpostaSelLength(int lunghezza);
-    void ImpostaSelezione(int start, int lunghezza);
-    QString SelText() const;
-    // The selected text becomes the new text, in the format of the first
-    // selected character; the insertion point goes after it.
-    void SostituisciSelezione(const QString& nuovo);
-
-    // Colour of the selection when all of it has one colour (the character at
-    // the insertion point when nothing is selected); empty when mixed.
-    std::optional<QColor> SelColor() const;
-    void ImpostaSelColor(const QColor& colore);
-    void ImpostaSelBold(bool grassetto);
-    void ImpostaSelFontSize(qreal punti);
-
-    QColor ColoreCarattere(int posizione) const;
-    bool GrassettoCarattere(int posizione) const;
-    qreal DimensioneCarattere(int posizione) const;
-
-    // A box whose input flag is off ignores the pointer but keeps its look.
     void ImpostaIngresso(bool attivo) { m_ingresso = attivo; }
     bool Ingresso() const { return m_ingresso; }
-
-    // The box never shows a text caret; kept as the one place that says so.
-    void NascondiCursore();
 
     // Model position of a point in the viewport, as a click there would give.
     int PosizioneInPunto(const QPoint& puntoViewport) const;
@@ -64,10 +49,10 @@ public:
     QRect RettangoloCarattere(int posizione) const;
 
 signals:
-    void clic();
-    void doppioClic();
-    void pulsantePremuto();
-    void pulsanteRilasciato();
+    void premuto();
+    void rilasciato();
+    void doppioClic(int posizione);
+    // The model's selection changed (by the program or by the pointer).
     void selezioneCambiata();
 
 protected:
@@ -78,31 +63,18 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    struct Formato {
-        QRgb colore;
-        bool grassetto;
-        qreal dimensione;
-        bool operator==(const Formato& o) const
-        {
-            return colore == o.colore && grassetto == o.grassetto && dimensione == o.dimensione;
-        }
-    };
-
     void Ridisegna();
-    void AggiornaFormatoVista(int da, int a);
+    void AggiornaFormato(int da, int a);
     void MostraSelezione();
     void SelezioneDallaVista();
     int VistaDaModello(int pos) const;
     int ModelloDaVista(int pos) const;
-    Formato FormatoPredefinito() const;
 
-    QString m_testo;
-    QVector<Formato> m_formati;
+    TestoFormattato m_proprio;
+    TestoFormattato* m_modello = &m_proprio;
     QVector<int> m_daModello; // model index -> display index, size n + 1
     QVector<int> m_daVista; // display index -> model index, size d + 1
-    int m_selStart = 0;
-    int m_selLength = 0;
     bool m_ingresso = true;
     bool m_sincronizzo = false;
-    QFont m_fontPredefinito;
+    QString m_famiglia;
 };

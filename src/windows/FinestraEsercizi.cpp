@@ -2,30 +2,21 @@
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
-#include "content/Percorsi.h"
 #include "platform/CasellaTesto.h"
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
-#include "platform/Twips.h"
 #include "platform/Suono.h"
+#include "platform/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QFrame>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTimer>
-
-const QColor FinestraEsercizi::Nero(0, 0, 0);
-const QColor FinestraEsercizi::Blu(0, 0, 255);
-const QColor FinestraEsercizi::Rosso(255, 0, 0);
-const QColor FinestraEsercizi::Grigio(192, 192, 192);
-const QColor FinestraEsercizi::Giallo(255, 255, 0);
-const QColor FinestraEsercizi::Verde(0, 255, 0);
-const QColor FinestraEsercizi::GrigioScuro(80, 80, 80);
 
 namespace {
 const int AltezzaRiga = 930;
@@ -33,8 +24,8 @@ const int RigheTop[7] = {1245, 2220, 3195, 4170, 5130, 6105, 7080};
 const int ColonnaEtichetta[2] = {120, 5070};
 const int ColonnaCasella[2] = {930, 5880};
 const int LarghezzaCasella = 4020;
-const int ListaLeft = 10020;
-const int ListaLarghezza = 1860;
+const int ElencoLeft = 10020;
+const int ElencoLarghezza = 1860;
 
 const QString TestoPrompt = QStringLiteral("Scegli un esercizio nel menu qui sopra");
 } // namespace
@@ -46,33 +37,23 @@ EtichettaNumero::EtichettaNumero(QWidget* parent)
     QFont f(QStringLiteral("Arial"), 12);
     f.setBold(true);
     setFont(f);
-    Aggiorna();
+    Mostra(StatoNumero{QString(), MotoreEsercizio::Grigio, MotoreEsercizio::Bianco, false});
 }
 
-void EtichettaNumero::ImpostaCaption(const QString& caption)
+void EtichettaNumero::Mostra(const StatoNumero& stato)
 {
-    m_caption = caption;
-    QString visibile = caption;
+    QString visibile = stato.caption;
     visibile.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setText(visibile);
-}
-
-void EtichettaNumero::ImpostaBackColor(const QColor& c)
-{
-    m_sfondo = c;
-    Aggiorna();
-}
-
-void EtichettaNumero::ImpostaForeColor(const QColor& c)
-{
-    m_testo = c;
-    Aggiorna();
-}
-
-void EtichettaNumero::Aggiorna()
-{
-    setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: %2; }")
-                      .arg(m_sfondo.name(), m_testo.name()));
+    // A new style sheet restyles the label: only when the colours change.
+    if (stato.sfondo != m_stato.sfondo || stato.testo != m_stato.testo || styleSheet().isEmpty())
+        setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: %2; }")
+                          .arg(stato.sfondo.name(), stato.testo.name()));
+    if (stato.manina)
+        setCursor(CursoreMano());
+    else
+        unsetCursor();
+    m_stato = stato;
 }
 
 void EtichettaNumero::mouseReleaseEvent(QMouseEvent* e)
@@ -89,11 +70,12 @@ FinestraEsercizi::FinestraEsercizi(QWidget* parent)
     setObjectName(QStringLiteral("FinestraEsercizi"));
     CreaMenu();
     CreaControlli();
-    // Start-up of the window.
     setWindowTitle(Globali::CategoriaCorrente);
-    AvvisoMostrato = false;
-    for (CasellaTesto* t : Testo)
-        t->NascondiCursore();
+    connect(&m_motore, &MotoreEsercizio::cambiato, this, &FinestraEsercizi::Ridisegna);
+    connect(&m_motore, &MotoreEsercizio::suono, this, [](const QString& file) { SuonaCue(file); });
+    connect(&m_motore, &MotoreEsercizio::avviso, this, &FinestraEsercizi::MostraAvviso);
+    connect(&m_motore, &MotoreEsercizio::esercizioCompletato, this, &FinestraEsercizi::esercizioCompletato);
+    Ridisegna();
 }
 
 FinestraEsercizi::~FinestraEsercizi() = default;
@@ -115,7 +97,7 @@ void FinestraEsercizi::CreaMenu()
 {
     QMenuBar* barra = menuBar();
     barra->setNativeMenuBar(false);
-    auto voce = [this](QMenu* menu, const char* nome, const QString& caption) {
+    auto voce = [](QMenu* menu, const char* nome, const QString& caption) {
         QAction* a = menu->addAction(QString());
         a->setObjectName(QLatin1String(nome));
         ImpostaCaption(a, caption);
@@ -128,50 +110,49 @@ void FinestraEsercizi::CreaMenu()
         return a;
     };
 
-    mnuScheda = barra->addMenu(QStringLiteral("SCHEDA PERSONALE"));
-    mnuScheda->setObjectName(QStringLiteral("mnuScheda"));
-    mnuOpen = voce(mnuScheda, "mnuOpen", QStringLiteral(" Apri una scheda personale già esistente"));
-    mnuScheda->addSeparator();
-    mnuNew = voce(mnuScheda, "mnuNew", QStringLiteral(" Crea una scheda personale nuova"));
-    mnusep = mnuScheda->addSeparator();
-    mnusep->setObjectName(QStringLiteral("mnusep"));
-    mnuVisualizza = voce(mnuScheda, "mnuVisualizza", QStringLiteral(" Visualizza la tua scheda personale"));
-    mnuVisualizza->setEnabled(false);
+    m_menuScheda = barra->addMenu(QStringLiteral("SCHEDA PERSONALE"));
+    m_menuScheda->setObjectName(QStringLiteral("menuScheda"));
+    m_voceApri = voce(m_menuScheda, "voceApri", QStringLiteral(" Apri una scheda personale già esistente"));
+    m_menuScheda->addSeparator();
+    m_voceCrea = voce(m_menuScheda, "voceCrea", QStringLiteral(" Crea una scheda personale nuova"));
+    m_menuScheda->addSeparator();
+    m_voceVisualizza = voce(m_menuScheda, "voceVisualizza", QStringLiteral(" Visualizza la tua scheda personale"));
+    m_voceVisualizza->setEnabled(false);
 
-    mnuindice = comando("mnuindice", QStringLiteral("INDICE DEGLI ESERCIZI"));
+    m_voceIndice = comando("voceIndice", QStringLiteral("INDICE DEGLI ESERCIZI"));
 
-    mnuesercizi = barra->addMenu(QStringLiteral("SCEGLI UN ESERCIZIO"));
-    mnuesercizi->setObjectName(QStringLiteral("mnuesercizi"));
+    m_menuEsercizi = barra->addMenu(QStringLiteral("SCEGLI UN ESERCIZIO"));
+    m_menuEsercizi->setObjectName(QStringLiteral("menuEsercizi"));
     for (int i = 0; i < MassimoEsercizi; ++i) {
-        mnuesercizio[i] = voce(mnuesercizi, "mnuesercizio", QString::number(i + 1));
-        mnuesercizio[i]->setCheckable(true);
-        mnuesercizio[i]->setVisible(i < 4);
-        connect(mnuesercizio[i], &QAction::triggered, this, [this, i] { mnuesercizio_Click(i); });
+        m_vociEsercizio[i] = voce(m_menuEsercizi, "voceEsercizio", QString::number(i + 1));
+        m_vociEsercizio[i]->setCheckable(true);
+        m_vociEsercizio[i]->setVisible(i < 4);
+        connect(m_vociEsercizio[i], &QAction::triggered, this, [this, i] { CaricaEsercizio(i); });
     }
-    mnuesercizi->menuAction()->setEnabled(false);
+    m_menuEsercizi->menuAction()->setEnabled(false);
 
-    mnustampa = barra->addMenu(QStringLiteral("STAMPA"));
-    mnustampa->setObjectName(QStringLiteral("mnustampa"));
-    mnuStampaEsercizio = voce(mnustampa, "mnuStampaEsercizio",
-                              QStringLiteral(" Stampa una scheda con questo esercizio"));
-    mnustampa->menuAction()->setEnabled(false);
+    m_menuStampa = barra->addMenu(QStringLiteral("STAMPA"));
+    m_menuStampa->setObjectName(QStringLiteral("menuStampa"));
+    m_voceStampaEsercizio = voce(m_menuStampa, "voceStampaEsercizio",
+                                 QStringLiteral(" Stampa una scheda con questo esercizio"));
+    m_menuStampa->menuAction()->setEnabled(false);
 
-    mnuHelp = comando("mnuHelp", QStringLiteral("   HELP"));
-    mnuHelp->setEnabled(false);
-    mnusoluzioni = comando("mnusoluzioni", QStringLiteral("   SOLUZIONI"));
-    mnusoluzioni->setVisible(false);
-    mnuexit = comando("mnuexit", QStringLiteral("   ESCI"));
-    mnuerrori = comando("mnuerrori", QStringLiteral("   ERRORI: 0"));
-    mnuerrori->setVisible(false);
+    m_voceAiuto = comando("voceAiuto", QStringLiteral("   HELP"));
+    m_voceAiuto->setEnabled(false);
+    m_voceSoluzioni = comando("voceSoluzioni", QStringLiteral("   SOLUZIONI"));
+    m_voceSoluzioni->setVisible(false);
+    m_voceEsci = comando("voceEsci", QStringLiteral("   ESCI"));
+    m_voceErrori = comando("voceErrori", QStringLiteral("   ERRORI: 0"));
+    m_voceErrori->setVisible(false);
 
-    connect(mnuOpen, &QAction::triggered, this, &FinestraEsercizi::mnuOpen_Click);
-    connect(mnuNew, &QAction::triggered, this, &FinestraEsercizi::mnuNew_Click);
-    connect(mnuVisualizza, &QAction::triggered, this, &FinestraEsercizi::mnuVisualizza_Click);
-    connect(mnuindice, &QAction::triggered, this, &FinestraEsercizi::mnuindice_Click);
-    connect(mnuStampaEsercizio, &QAction::triggered, this, &FinestraEsercizi::mnuStampaEsercizio_Click);
-    connect(mnuHelp, &QAction::triggered, this, &FinestraEsercizi::mnuHelp_Click);
-    connect(mnusoluzioni, &QAction::triggered, this, &FinestraEsercizi::mnusoluzioni_Click);
-    connect(mnuexit, &QAction::triggered, this, &FinestraEsercizi::mnuexit_Click);
+    connect(m_voceApri, &QAction::triggered, this, &FinestraEsercizi::apriScheda);
+    connect(m_voceCrea, &QAction::triggered, this, &FinestraEsercizi::creaScheda);
+    connect(m_voceVisualizza, &QAction::triggered, this, &FinestraEsercizi::mostraScheda);
+    connect(m_voceIndice, &QAction::triggered, this, &FinestraEsercizi::mostraIndice);
+    connect(m_voceStampaEsercizio, &QAction::triggered, this, &FinestraEsercizi::stampaEsercizio);
+    connect(m_voceAiuto, &QAction::triggered, this, &FinestraEsercizi::mostraAiuto);
+    connect(m_voceSoluzioni, &QAction::triggered, this, &FinestraEsercizi::soluzioniScelte);
+    connect(m_voceEsci, &QAction::triggered, this, &QWidget::close);
 }
 
 void FinestraEsercizi::CreaControlli()
@@ -185,156 +166,132 @@ void FinestraEsercizi::CreaControlli()
     setCentralWidget(pannello);
     setFixedSize(tw(12000), tw(9000));
 
-    Label4 = new QLabel(pannello);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setGeometry(tw(150), tw(60), tw(11700), tw(360));
+    m_titolo = new QLabel(pannello);
+    m_titolo->setObjectName(QStringLiteral("titolo"));
+    m_titolo->setGeometry(tw(150), tw(60), tw(11700), tw(360));
     QFont titolo(QStringLiteral("Arial"), 12);
     titolo.setBold(true);
-    Label4->setFont(titolo);
-    Label4->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
+    m_titolo->setFont(titolo);
+    m_titolo->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
 
-    Label3 = new QLabel(pannello);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setGeometry(tw(150), tw(450), tw(11700), tw(690));
-    Label3->setWordWrap(true);
-    QFont istruzione(QStringLiteral("Arial"), 11);
-    istruzione.setBold(true);
-    Label3->setFont(istruzione);
-    Label3->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
+    m_consegna = new QLabel(pannello);
+    m_consegna->setObjectName(QStringLiteral("consegna"));
+    m_consegna->setGeometry(tw(150), tw(450), tw(11700), tw(690));
+    m_consegna->setWordWrap(true);
+    QFont consegna(QStringLiteral("Arial"), 11);
+    consegna.setBold(true);
+    m_consegna->setFont(consegna);
+    m_consegna->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
 
-    Label4Scritto = new QLabel(pannello);
-    Label4Scritto->setObjectName(QStringLiteral("Label4Scritto"));
-    Label4Scritto->setVisible(false);
-    Label3Scritto = new QLabel(pannello);
-    Label3Scritto->setObjectName(QStringLiteral("Label3Scritto"));
-    Label3Scritto->setVisible(false);
+    m_indirizzo = new QLabel(pannello);
+    m_indirizzo->setObjectName(QStringLiteral("indirizzo"));
+    m_indirizzo->setGeometry(tw(150), tw(8130), tw(6000), tw(255));
+    m_indirizzo->setFont(QFont(QStringLiteral("Arial"), 8));
+    m_indirizzo->setText(IndirizzoWeb);
 
-    Label1 = new QLabel(pannello);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(tw(150), tw(8130), tw(6000), tw(255));
-    Label1->setFont(QFont(QStringLiteral("Arial"), 8));
-    Label1->setText(IndirizzoWeb);
-
-    Shape1 = new QFrame(pannello);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setStyleSheet(QStringLiteral("background-color: white;"));
-    Shape1->resize(tw(LarghezzaCasella + 52 + 40), tw(AltezzaRiga + 4));
-    Shape1->setVisible(false);
+    m_cornice = new QFrame(pannello);
+    m_cornice->setObjectName(QStringLiteral("cornice"));
+    m_cornice->setStyleSheet(QStringLiteral("background-color: white;"));
+    m_cornice->resize(tw(LarghezzaCasella + 52 + 40), tw(AltezzaRiga + 4));
+    m_cornice->setVisible(false);
 
     for (int i = 0; i < NumeroRighe; ++i) {
         const int colonna = i < 7 ? 0 : 1;
         const int top = RigheTop[i % 7];
-        auto* etichetta = new EtichettaNumero(pannello);
-        etichetta->setObjectName(QStringLiteral("lblrisposta%1").arg(i));
-        etichetta->setGeometry(tw(ColonnaEtichetta[colonna]), tw(top), tw(750), tw(AltezzaRiga));
-        etichetta->setVisible(false);
-        connect(etichetta, &EtichettaNumero::clic, this, [this, i] { lblrisposta_Click(i); });
-        lblrisposta[i] = etichetta;
+        auto* numero = new EtichettaNumero(pannello);
+        numero->setObjectName(QStringLiteral("numero%1").arg(i));
+        numero->setGeometry(tw(ColonnaEtichetta[colonna]), tw(top), tw(750), tw(AltezzaRiga));
+        numero->setVisible(false);
+        connect(numero, &EtichettaNumero::clic, this, [this, i] { m_motore.SelezionaRiga(i); });
+        m_numeri[i] = numero;
 
         auto* casella = new CasellaTesto(pannello);
-        casella->setObjectName(QStringLiteral("Testo%1").arg(i));
+        casella->setObjectName(QStringLiteral("casella%1").arg(i));
         casella->setGeometry(tw(ColonnaCasella[colonna]), tw(top), tw(LarghezzaCasella), tw(AltezzaRiga));
-        casella->ImpostaFontPredefinito(QFont(QStringLiteral("Arial"), 12));
+        casella->ImpostaModello(&m_motore.Casella(i));
+        casella->viewport()->setCursor(CursoreMano());
         casella->setVisible(false);
-        connect(casella, &CasellaTesto::clic, this, [this, i] { Testo_Click(i); });
-        connect(casella, &CasellaTesto::pulsantePremuto, this, [this, i] { Testo_MouseDown(i); });
-        connect(casella, &CasellaTesto::doppioClic, this, [this, i] { Testo_DblClick(i); });
-        connect(casella, &CasellaTesto::pulsanteRilasciato, this, [this, i] { Testo_MouseUp(i); });
-        connect(casella, &CasellaTesto::selezioneCambiata, this, [this, i] { Testo_SelChange(i); });
-        Testo[i] = casella;
+        connect(casella, &CasellaTesto::premuto, this, [this, i] { m_motore.PremiCasella(i); });
+        connect(casella, &CasellaTesto::rilasciato, this, [this, i] { m_motore.RilascioCasella(i); });
+        connect(casella, &CasellaTesto::doppioClic, this,
+                [this, i](int posizione) { m_motore.DoppioClicCasella(i, posizione); });
+        m_caselle[i] = casella;
     }
-    Shape1->lower();
+    m_cornice->lower();
 
-    List1 = new QListWidget(pannello);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(tw(ListaLeft), tw(RigheTop[0]), tw(ListaLarghezza), tw(7080 + AltezzaRiga - 1245));
-    List1->setFont(QFont(QStringLiteral("Arial"), 9));
-    List1->setVisible(false);
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    m_elencoScelte = new QListWidget(pannello);
+    m_elencoScelte->setObjectName(QStringLiteral("elencoScelte"));
+    m_elencoScelte->setGeometry(tw(ElencoLeft), tw(RigheTop[0]), tw(ElencoLarghezza),
+                                tw(7080 + AltezzaRiga - 1245));
+    m_elencoScelte->setFont(QFont(QStringLiteral("Arial"), 9));
+    m_elencoScelte->setVisible(false);
+    connect(m_elencoScelte, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* voce) { m_motore.ScegliVoce(m_elencoScelte->row(voce)); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &FinestraEsercizi::Timer1_Timer);
+    m_lampeggio = new QTimer(this);
+    m_lampeggio->setInterval(500);
+    connect(m_lampeggio, &QTimer::timeout, this, &FinestraEsercizi::lampeggia);
 
-    ImgSpunta = ImmagineSpunta();
-    ImgScrivi = ImmagineMatita();
+    m_spunta = ImmagineSpunta();
+    m_matita = ImmagineMatita();
 }
 
-QString FinestraEsercizi::CaptionErrori() const
+void FinestraEsercizi::Ridisegna()
 {
-    return QStringLiteral("   ERRORI : ") + QString::number(NumeroErrori);
-}
-
-void FinestraEsercizi::ContaErrore()
-{
-    NumeroErrori += 1;
-    SuonaCue(QStringLiteral("wrong.wav"));
-    ImpostaCaption(mnuerrori, CaptionErrori());
-}
-
-void FinestraEsercizi::AggiornaFinestra()
-{
-    setFocus(Qt::OtherFocusReason);
-}
-
-bool FinestraEsercizi::FileExist(const QString& FileName) const
-{
-    return ::FileExist(FileName);
-}
-
-void FinestraEsercizi::SelezionaRiga(int indice)
-{
-    if (indice < 0 || indice >= NumeroRighe)
-        return;
-    if (PassoRisposta == 1) {
-        if (indice != RigaCorrente)
-            MostraMessaggio(this, Icona::Informazione, Pulsanti::OK, QStringLiteral("ATTENZIONE"),
-                            QStringLiteral("Prima di passare ad un'altra frase, completa quella che hai iniziato."));
-        return;
+    const bool righe = m_motore.RigheVisibili();
+    for (int i = 0; i < NumeroRighe; ++i) {
+        m_numeri[i]->Mostra(m_motore.Numero(i));
+        m_numeri[i]->setVisible(righe);
+        m_caselle[i]->ImpostaIngresso(m_motore.Ingresso(i));
+        m_caselle[i]->setVisible(righe);
     }
-    if (lblrisposta[indice]->BackColor() == Verde)
-        return;
-    const int precedente = RigaCorrente == 100 ? 0 : RigaCorrente;
-    if (precedente >= 0 && precedente < NumeroRighe && lblrisposta[precedente]->BackColor() == Giallo)
-        lblrisposta[precedente]->ImpostaBackColor(Grigio);
-    RigaCorrente = static_cast<qint16>(indice);
-    lblrisposta[indice]->ImpostaBackColor(Giallo);
-    lblrisposta[indice]->ImpostaForeColor(QColor(255, 255, 255));
-    const QRect casella = Testo[indice]->geometry();
-    Shape1->move(casella.left() - tw(52), casella.top() - tw(2));
-    Shape1->setVisible(true);
+    if (m_motore.Scelte() != m_vociMostrate) {
+        m_vociMostrate = m_motore.Scelte();
+        m_elencoScelte->clear();
+        m_elencoScelte->addItems(m_vociMostrate);
+    }
+    QFont f = m_elencoScelte->font();
+    f.setPointSize(m_motore.DimensioneElenco());
+    m_elencoScelte->setFont(f);
+    m_elencoScelte->setVisible(m_motore.ElencoVisibile());
+
+    const int riga = m_motore.RigaIncorniciata();
+    if (riga >= 0) {
+        const QRect casella = m_caselle[riga]->geometry();
+        m_cornice->move(casella.left() - tw(52), casella.top() - tw(2));
+    }
+    m_cornice->setVisible(riga >= 0);
+
+    ImpostaCaption(m_voceErrori, m_motore.CaptionErrori());
+    m_voceErrori->setVisible(m_motore.ErroriVisibili());
+    ImpostaCaption(m_voceSoluzioni, m_motore.CaptionSoluzioni());
+    m_voceSoluzioni->setVisible(m_motore.SoluzioniOfferte());
 }
 
-void FinestraEsercizi::lblrisposta_Click(int indice)
+void FinestraEsercizi::MostraAvviso(MotoreEsercizio::Avviso avviso)
 {
-    SelezionaRiga(indice);
-}
-
-void FinestraEsercizi::Testo_Click(int indice)
-{
-    SelezionaRiga(indice);
-}
-
-void FinestraEsercizi::Testo_MouseDown(int indice)
-{
-    SelezionaRiga(indice);
-}
-
-void FinestraEsercizi::Timer1_Timer()
-{
-    if (Label3->text() != TestoPrompt)
-        Label3->setText(TestoPrompt);
+    if (avviso == MotoreEsercizio::Avviso::PrimaUnRiquadro)
+        MostraMessaggio(this, Icona::Informazione, Pulsanti::OK, Globali::CategoriaCorrente,
+                        QStringLiteral("Clicca prima un riquadro dell'esercizio."));
     else
-        Label3->clear();
+        MostraMessaggio(this, Icona::Informazione, Pulsanti::OK, QStringLiteral("ATTENZIONE"),
+                        QStringLiteral("Prima di passare ad un'altra frase, completa quella che hai iniziato."));
 }
 
-void FinestraEsercizi::Form_Activate()
+void FinestraEsercizi::lampeggia()
 {
-    if (AvvisoMostrato)
+    if (m_consegna->text() != TestoPrompt)
+        m_consegna->setText(TestoPrompt);
+    else
+        m_consegna->clear();
+}
+
+void FinestraEsercizi::primaAttivazione()
+{
+    if (m_avvisoMostrato)
         return;
     // Set before the message: closing the box activates the window again.
-    AvvisoMostrato = true;
+    m_avvisoMostrato = true;
     MostraMessaggio(this, Icona::Informazione, Pulsanti::OK, Globali::CategoriaCorrente,
                     QStringLiteral("Apri la tua scheda personale oppure crea una nuova scheda."));
 }
@@ -345,7 +302,7 @@ void FinestraEsercizi::changeEvent(QEvent* e)
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
         QTimer::singleShot(0, this, [this] {
             if (isActiveWindow())
-                Form_Activate();
+                primaAttivazione();
         });
 }
 
@@ -357,64 +314,13 @@ void FinestraEsercizi::showEvent(QShowEvent* e)
     activateWindow();
 }
 
-void FinestraEsercizi::Ripulisci_Schermo()
-{
-    mnuHelp->setEnabled(false);
-    mnuerrori->setVisible(false);
-    mnusoluzioni->setVisible(false);
-    NumeroErrori = 0;
-    Label3->clear();
-    RigheCompletate = 0;
-    Shape1->setVisible(false);
-    List1->clear();
-    List1->setVisible(false);
-    for (int i = 0; i < NumeroRighe; ++i) {
-        lblrisposta[i]->setVisible(false);
-        Testo[i]->setVisible(false);
-    }
-}
-
-void FinestraEsercizi::RipristinaMenuEsercizi()
-{
-    Timer1->start();
-    QMenuBar* barra = menuBar();
-    for (int i = 0; i <= Globali::UltimoEsercizio && i < MassimoEsercizi; ++i) {
-        QAction* voce = mnuesercizio[i];
-        voce->setVisible(true);
-        const QString titolo = Globali::TitoloIndice.value(i);
-        if (Globali::EsercizioFatto.value(i)) {
-            voce->setChecked(true);
-            ImpostaCaption(voce, QStringLiteral(" ") + titolo + QStringLiteral(" (")
-                               + Globali::Giudizio.value(i) + QStringLiteral(")"));
-            ImpostaImmagineVoce(barra, 2, i, ImgSpunta);
-        } else {
-            voce->setChecked(false);
-            ImpostaCaption(voce, QStringLiteral(" ") + titolo);
-            ImpostaImmagineVoce(barra, 2, i, ImgScrivi);
-        }
-    }
-    mnuesercizi->menuAction()->setEnabled(true);
-    mnuVisualizza->setEnabled(true);
-    Label3->clear();
-}
-
-void FinestraEsercizi::mnuesercizio_Click(int indice)
-{
-    CaricaEsercizio(indice);
-}
-
-void FinestraEsercizi::mnuexit_Click()
-{
-    close();
-}
-
 void FinestraEsercizi::closeEvent(QCloseEvent* e)
 {
     if (!ConfermaUscita()) {
         e->ignore();
         return;
     }
-    Timer1->stop();
+    m_lampeggio->stop();
     e->accept();
     emit ritornoAlMenu();
 }

@@ -1,17 +1,14 @@
 #pragma once
-// The exercise window: one category's exercises, 14 items at a time.
-// Its handlers are spread over several files by concern:
-//   FinestraEsercizi.cpp               controls, menus, item selection, prompt
-//   frmEsercizi_caricamento.cpp   loading an exercise file
-//   frmEsercizi_lista.cpp         answering by list choice
-//   frmEsercizi_clic.cpp          answering by clicking or marking in the text
-//   frmEsercizi_completamento.cpp closing an item, grading the exercise
-//   frmEsercizi_schede.cpp        creating, opening and saving the record
-//   frmEsercizi_soluzioni.cpp     solutions, help, index, record sheet, leaving
-//   frmEsercizi_stampa.cpp        the paper version of the exercise
-#include "content/Esercizio.h"
+// The exercise window: one category's exercises, 14 items at a time. It
+// builds the controls and menus, forwards what the pupil does to the
+// exercise engine and redraws from the engine's state; records, printing and
+// messages go through their own modules.
+//   FinestraEsercizi.cpp         controls, redrawing, the pupil's gestures
+//   FinestraEsercizi_menu.cpp    loading, solutions, help, index, leaving
+//   FinestraEsercizi_schede.cpp  creating, opening and saving the record
+//   FinestraEsercizi_stampa.cpp  the paper version of the exercise
+#include "exercise/MotoreEsercizio.h"
 
-#include <QColor>
 #include <QLabel>
 #include <QMainWindow>
 #include <array>
@@ -23,17 +20,13 @@ class QMenu;
 class QTimer;
 class QFrame;
 
-// A number label: its caption and colours are state the program reads back.
+// A number label: it shows the state of its item.
 class EtichettaNumero : public QLabel {
     Q_OBJECT
 public:
     explicit EtichettaNumero(QWidget* parent = nullptr);
-    QString Caption() const { return m_caption; }
-    void ImpostaCaption(const QString& caption);
-    QColor BackColor() const { return m_sfondo; }
-    QColor ForeColor() const { return m_testo; }
-    void ImpostaBackColor(const QColor& c);
-    void ImpostaForeColor(const QColor& c);
+    void Mostra(const StatoNumero& stato);
+    const StatoNumero& Stato() const { return m_stato; }
 signals:
     void clic();
 
@@ -41,10 +34,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    void Aggiorna();
-    QString m_caption;
-    QColor m_sfondo{192, 192, 192};
-    QColor m_testo{255, 255, 255};
+    StatoNumero m_stato;
 };
 
 class FinestraEsercizi : public QMainWindow {
@@ -53,97 +43,11 @@ public:
     explicit FinestraEsercizi(QWidget* parent = nullptr);
     ~FinestraEsercizi() override;
 
-    // Colours of the item states and texts.
-    static const QColor Nero, Blu, Rosso, Grigio, Giallo, Verde, GrigioScuro;
-
-    // Operations other windows and modules call.
-    void Ripulisci_Schermo();
-    void RipristinaMenuEsercizi();
-    void ProceduraRispostaEsatta(int indice);
-    void SalvaScheda();
-    bool FileExist(const QString& FileName) const;
-    void SelezionaRiga(int indice); // select item
-
-    // Event handlers (one per user event).
-    void mnuesercizio_Click(int indice); // loads exercise indice
-    void CaricaEsercizio(int n);
-    void List1_Click();
-    void Testo_Click(int indice);
-    void Testo_MouseDown(int indice);
-    void Testo_DblClick(int indice);
-    void Testo_MouseUp(int indice);
-    void Testo_SelChange(int indice);
-    void lblrisposta_Click(int indice);
-    void Timer1_Timer();
-    void Form_Activate();
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuVisualizza_Click();
-    void mnuindice_Click();
-    void mnuHelp_Click();
-    void mnusoluzioni_Click();
-    void mnuexit_Click();
-    void mnuStampaEsercizio_Click();
+    // The state the window shows (tests read it).
+    const MotoreEsercizio& Motore() const { return m_motore; }
 
     // The caption of a menu entry as the program wrote it.
     static QString Caption(const QAction* voce);
-    static void ImpostaCaption(QAction* voce, const QString& caption);
-
-    // Current exercise.
-    qint16 TipoEsercizio = 0;
-    std::array<QString, NumeroRighe> Frase;
-    std::array<QString, NumeroRighe> Risposta;
-    std::array<QString, NumeroRighe> Chiave;
-    std::array<qint16, NumeroRighe> Conteggio{};
-    std::array<qint16, NumeroRighe> ParoleTrovate{};
-    std::array<QString, NumeroRighe> Selezione;
-    qint16 EsercizioCorrente = 0;
-
-    // Window state.
-    qint16 RigaCorrente = 100;
-    qint16 PassoRisposta = 0;
-    QString RispostaParziale;
-    qint16 RigheCompletate = 0;
-    qint16 NumeroErrori = 0;
-    qint16 ModoClic = 0;
-    bool AvvisoMostrato = false;
-
-    // Controls.
-    QLabel* Label4 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4Scritto = nullptr;
-    QLabel* Label3Scritto = nullptr;
-    QLabel* Label1 = nullptr;
-    std::array<EtichettaNumero*, NumeroRighe> lblrisposta{};
-    std::array<CasellaTesto*, NumeroRighe> Testo{};
-    QListWidget* List1 = nullptr;
-    QFrame* Shape1 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QPixmap ImgSpunta;
-    QPixmap ImgScrivi;
-
-    // Menus.
-    QMenu* mnuScheda = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuNew = nullptr;
-    QAction* mnusep = nullptr;
-    QAction* mnuVisualizza = nullptr;
-    QAction* mnuindice = nullptr;
-    QMenu* mnuesercizi = nullptr;
-    std::array<QAction*, 36> mnuesercizio{};
-    QMenu* mnustampa = nullptr;
-    QAction* mnuStampaEsercizio = nullptr;
-    QAction* mnuHelp = nullptr;
-    QAction* mnusoluzioni = nullptr;
-    QAction* mnuexit = nullptr;
-    QAction* mnuerrori = nullptr;
-
-    // Text of the error entry for the current count.
-    QString CaptionErrori() const;
-    // Counts a wrong answer: count, cue and caption of the error entry.
-    void ContaErrore();
-    // Gives the input focus back to the window (after an answer in a box).
-    void AggiornaFinestra();
 
 signals:
     // The window has been left through its confirmation; the main menu returns.
@@ -157,10 +61,61 @@ protected:
 private:
     void CreaControlli();
     void CreaMenu();
-    // Asks before leaving and reminds the pupil of the record; false keeps the window.
+    void Ridisegna();
+    void MostraAvviso(MotoreEsercizio::Avviso avviso);
+    void lampeggia();
+    void primaAttivazione();
+
+    // Loading and the menu bar commands.
+    void CaricaEsercizio(int n);
+    void RipulisciSchermo();
+    void AggiornaMenuEsercizi();
+    void esercizioCompletato(const QString& giudizio);
+    void soluzioniScelte();
+    void mostraAiuto();
+    void mostraIndice();
+    void mostraScheda();
     bool ConfermaUscita();
-    // Replaces the whole current exercise (used by the loader).
-    void PreparaRiga(int i, int dimensione);
-    void MarcaRiga(int i);
-    void ErroreCaricamento();
+
+    // The record.
+    void creaScheda();
+    void apriScheda();
+    // Writes the record; false (after the message) when it could not be written.
+    bool SalvaScheda();
+
+    void stampaEsercizio();
+
+    static void ImpostaCaption(QAction* voce, const QString& caption);
+
+    MotoreEsercizio m_motore;
+    bool m_avvisoMostrato = false;
+    // The written version's heading and instruction, for the printout.
+    QString m_titoloScritto;
+    QString m_consegnaScritta;
+    QStringList m_vociMostrate;
+
+    QLabel* m_titolo = nullptr;
+    QLabel* m_consegna = nullptr;
+    QLabel* m_indirizzo = nullptr;
+    std::array<EtichettaNumero*, NumeroRighe> m_numeri{};
+    std::array<CasellaTesto*, NumeroRighe> m_caselle{};
+    QListWidget* m_elencoScelte = nullptr;
+    QFrame* m_cornice = nullptr;
+    QTimer* m_lampeggio = nullptr;
+    QPixmap m_spunta;
+    QPixmap m_matita;
+
+    QMenu* m_menuScheda = nullptr;
+    QAction* m_voceApri = nullptr;
+    QAction* m_voceCrea = nullptr;
+    QAction* m_voceVisualizza = nullptr;
+    QAction* m_voceIndice = nullptr;
+    QMenu* m_menuEsercizi = nullptr;
+    std::array<QAction*, 36> m_vociEsercizio{};
+    QMenu* m_menuStampa = nullptr;
+    QAction* m_voceStampaEsercizio = nullptr;
+    QAction* m_voceAiuto = nullptr;
+    QAction* m_voceSoluzioni = nullptr;
+    QAction* m_voceEsci = nullptr;
+    QAction* m_voceErrori = nullptr;
 };

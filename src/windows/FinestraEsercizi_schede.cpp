@@ -9,7 +9,6 @@
 #include "platform/OpenSave.h"
 #include "records/Scheda.h"
 #include "windows/FinestraNome.h"
-#include "windows/FinestraScheda.h"
 
 #include <QAction>
 #include <QLabel>
@@ -49,10 +48,10 @@ void DimensionaSchede()
 }
 } // namespace
 
-void FinestraEsercizi::mnuNew_Click()
+void FinestraEsercizi::creaScheda()
 {
-    Ripulisci_Schermo();
-    Label4->clear();
+    RipulisciSchermo();
+    m_titolo->clear();
     // Whatever stops the creation, the record that was open stays the open one,
     // so that a later save never writes its marks under another name.
     const QString precedente = Globali::NomeAlunno;
@@ -74,7 +73,7 @@ void FinestraEsercizi::mnuNew_Click()
         MostraMessaggio(this, Icona::Critico, Pulsanti::OK, Globali::CategoriaCorrente, motivo);
         return;
     }
-    if (FileExist(CartellaApplicazione() + QStringLiteral("/Schede personali/Articoli/") + nome
+    if (::FileExist(CartellaApplicazione() + QStringLiteral("/Schede personali/Articoli/") + nome
                   + QStringLiteral(".") + QStringLiteral("ZLR00"))) {
         const ::Risposta r = MostraMessaggio(
             this, Icona::Critico, Pulsanti::SiNo, QStringLiteral("NOME GIA' ESISTENTE"),
@@ -86,19 +85,7 @@ void FinestraEsercizi::mnuNew_Click()
         }
     }
 
-    for (int i = 0; i < NumeroRighe; ++i) {
-        Frase[i].clear();
-        Risposta[i].clear();
-        Chiave[i].clear();
-        Selezione[i].clear();
-    }
-    RigheCompletate = 0;
-    EsercizioCorrente = 0;
-    NumeroErrori = 0;
-    PassoRisposta = 0;
-    TipoEsercizio = 0;
-    RigaCorrente = 0;
-    RispostaParziale.clear();
+    m_motore.DimenticaEsercizio();
 
     // All twelve or none: a pupil never ends up with part of a set of records.
     const QList<QPair<QString, QByteArray>> file = SchedeNuove(nome);
@@ -113,10 +100,10 @@ void FinestraEsercizi::mnuNew_Click()
         Globali::EsercizioFatto[i] = false;
         Globali::Giudizio[i].clear();
     }
-    RipristinaMenuEsercizi();
+    AggiornaMenuEsercizi();
 }
 
-void FinestraEsercizi::mnuOpen_Click()
+void FinestraEsercizi::apriScheda()
 {
     const QString cartella = CartellaSchedeElenco(Globali::CategoriaCorrente);
     if (ElencaFile(cartella, QStringLiteral("*.") + Globali::EstensioneScheda).isEmpty()) {
@@ -126,7 +113,7 @@ void FinestraEsercizi::mnuOpen_Click()
                                        "personale.\r\n"));
         return;
     }
-    Ripulisci_Schermo();
+    RipulisciSchermo();
 
     OpenSave dialogo;
     dialogo.InitDir(cartella);
@@ -162,12 +149,11 @@ void FinestraEsercizi::mnuOpen_Click()
 
     Globali::NomeAlunno = nome;
     LeggiRigaScheda(riga, Globali::UltimoEsercizio, Globali::EsercizioFatto, Globali::Giudizio);
-    RipristinaMenuEsercizi();
-    FinestraScheda scheda(this);
-    scheda.exec();
+    AggiornaMenuEsercizi();
+    mostraScheda();
 }
 
-void FinestraEsercizi::SalvaScheda()
+bool FinestraEsercizi::SalvaScheda()
 {
     const QString categoria = Globali::CategoriaCorrente;
     CreaCartella(CartellaSchede(categoria));
@@ -175,6 +161,8 @@ void FinestraEsercizi::SalvaScheda()
         PercorsoSchedaSicuro(categoria, Globali::NomeAlunno, Globali::EstensioneScheda);
     const QByteArray riga =
         RigaScheda(Globali::EsercizioFatto, Globali::Giudizio, Globali::UltimoEsercizio);
-    if (percorso.isEmpty() || !ScriviFileAtomico(percorso, riga))
-        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
+    if (!percorso.isEmpty() && ScriviFileAtomico(percorso, riga))
+        return true;
+    MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
+    return false;
 }

@@ -38,7 +38,7 @@ void StampaACapo(Stampante& stampante, double x, QString& testo, int larghezza)
     testo.clear();
 }
 
-void FinestraEsercizi::mnuStampaEsercizio_Click()
+void FinestraEsercizi::stampaEsercizio()
 {
     const QString titolo = windowTitle();
     if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare la versione su carta di questo esercizio?")))
@@ -50,14 +50,14 @@ void FinestraEsercizi::mnuStampaEsercizio_Click()
     s->ImpostaY(20);
     s->ImpostaX(20);
     s->Stampa(QStringLiteral("ZELORA"));
-    StampaTestoOppureACapo(*s, Label4Scritto->text());
+    StampaTestoOppureACapo(*s, m_titoloScritto);
     s->ImpostaCorsivo(true);
-    StampaTestoOppureACapo(*s, Label3Scritto->text());
+    StampaTestoOppureACapo(*s, m_consegnaScritta);
     s->Stampa(QString());
     s->ImpostaCorsivo(false);
 
     for (int i = 0; i < NumeroRighe; ++i) {
-        const QString riga = QString::number(i + 1) + QStringLiteral(") ") + Frase[i];
+        const QString riga = QString::number(i + 1) + QStringLiteral(") ") + m_motore.Frase(i);
         const bool breve = riga.size() <= LarghezzaRiga;
         StampaTestoOppureACapo(*s, riga);
         // A wrapped item already ends with its empty line.

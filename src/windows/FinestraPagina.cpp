@@ -44,7 +44,6 @@ FinestraPagina::FinestraPagina(QWidget* parent, const Aspetto& aspetto)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(tw(240), alto + tw(660), tw(larghezza - 480), tw(5700));
     Text1->ImpostaFontPredefinito(aspetto.fontTesto);
-    Text1->NascondiCursore();
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
