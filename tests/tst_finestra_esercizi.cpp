@@ -1,300 +1,239 @@
-// The exercise window: design state, item selection, prompt, menu rebuilding.
-#include "Supporto.h"
+// The exercise window as the pupil meets it: its design state, the three ways
+// of answering with real mouse events, the prompts, loading, the solutions
+// and leaving.
+#include "ProveRisposte.h"
 
-#include "content/Globali.h"
-#include "windows/FinestraEsercizi.h"
-#include "platform/CasellaTesto.h"
-
-#include <QListWidget>
+#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
-#include <QtTest>
 
 namespace {
-QString FileSemplice()
-{
-    QString s = QStringLiteral("10\r\n2\r\n\"nome\"\r\n\"verbo\"\r\n");
-    for (int i = 0; i < 14; ++i)
-        s += QStringLiteral("\"Frase %1.\",\"nome\",\"Frase\"\r\n").arg(i + 1);
-    return s;
-}
+const QStringList Abc = {"nome", "verbo", "articolo"};
+const QString Cane = QStringLiteral("Il cane abbaia.");
 
-void Categoria(int ultimo)
+QString Sfondo(const EtichettaNumero* e)
 {
-    Globali::CategoriaCorrente = QStringLiteral("Articoli");
-    Globali::UltimoEsercizio = static_cast<qint16>(ultimo);
-    Globali::TitoloIndice = QVector<QString>(ultimo + 1);
-    Globali::TestoIndice = QVector<QString>(ultimo + 1);
-    Globali::TitoloScritto = QVector<QString>(ultimo + 1);
-    Globali::TestoScritto = QVector<QString>(ultimo + 1);
-    Globali::EsercizioFatto = QVector<bool>(ultimo + 1, false);
-    Globali::Giudizio = QVector<QString>(ultimo + 1);
-    for (int i = 0; i <= ultimo; ++i)
-        Globali::TitoloIndice[i] = QStringLiteral("Esercizio %1").arg(i + 1);
+    return e->Stato().sfondo.name() + QLatin1Char(' ') + e->text().trimmed();
 }
 } // namespace
 
 class TestFinestraEsercizi : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void statoIniziale();
-    void menuConLeDidascalie_data();
-    void menuConLeDidascalie();
-    void selezione();
-    void rispostaInCorso();
-    void rigaVerdeNonSiSeleziona();
-    void etichettaRossaRestaRossa();
-    void clicSullaCasellaSeleziona();
-    void promptLampeggiante();
-    void ripulisciSchermo();
-    void ripristinaMenu();
-    void avvisoUnaVoltaPerApertura();
+    void statoIniziale_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("didascalia");
+        QTest::addColumn<bool>("abilitata");
+        QTest::addColumn<bool>("visibile");
+        QTest::newRow("apri") << "voceApri" << " Apri una scheda personale già esistente" << true << true;
+        QTest::newRow("crea") << "voceCrea" << " Crea una scheda personale nuova" << true << true;
+        QTest::newRow("visualizza") << "voceVisualizza" << " Visualizza la tua scheda personale" << false << true;
+        QTest::newRow("indice") << "voceIndice" << "INDICE DEGLI ESERCIZI" << true << true;
+        QTest::newRow("stampa") << "voceStampaEsercizio" << " Stampa una scheda con questo esercizio" << true << true;
+        QTest::newRow("help") << "voceAiuto" << "   HELP" << false << true;
+        QTest::newRow("soluzioni") << "voceSoluzioni" << "   SOLUZIONI" << false << false;
+        QTest::newRow("esci") << "voceEsci" << "   ESCI" << true << true;
+        QTest::newRow("errori") << "voceErrori" << "   ERRORI: 0" << false << false;
+    }
 
-private:
-    CartellaProva* m_cartella = nullptr;
-    MessaggiScriptati* m_messaggi = nullptr;
-    FinestraEsercizi* f = nullptr;
+    void statoIniziale()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, didascalia);
+        QFETCH(bool, abilitata);
+        QFETCH(bool, visibile);
+        Ambiente a;
+        PreparaCategoriaProve(23);
+        FinestraEsercizi f;
+        QCOMPARE(f.size(), QSize(800, 600));
+        QCOMPARE(f.windowTitle(), QStringLiteral("Prove"));
+        QAction* voce = f.findChild<QAction*>(nome);
+        QCOMPARE(FinestraEsercizi::Caption(voce), didascalia);
+        QCOMPARE(voce->isEnabled(), abilitata);
+        QCOMPARE(voce->isVisible(), visibile);
+        QStringList titoli;
+        for (QAction* m : f.menuBar()->actions())
+            titoli << (m->menu() ? m->text() : FinestraEsercizi::Caption(m));
+        QCOMPARE(titoli, (QStringList{"SCHEDA PERSONALE", "INDICE DEGLI ESERCIZI", "SCEGLI UN ESERCIZIO", "STAMPA",
+                                       "   HELP", "   SOLUZIONI", "   ESCI", "   ERRORI: 0"}));
+        const QList<QAction*> esercizi = f.findChildren<QAction*>(QStringLiteral("voceEsercizio"));
+        QCOMPARE(esercizi.size(), 36);
+        QCOMPARE(FinestraEsercizi::Caption(esercizi[3]), QStringLiteral("4"));
+        QVERIFY(esercizi[3]->isVisible() && !esercizi[4]->isVisible());
+        QVERIFY(!f.findChild<QMenu*>(QStringLiteral("menuEsercizi"))->menuAction()->isEnabled());
+        // Two columns of seven rows, the first at 1245 twips; the list on the right.
+        auto* numero0 = f.findChild<EtichettaNumero*>(QStringLiteral("numero0"));
+        QCOMPARE(numero0->geometry(), QRect(8, 83, 50, 62));
+        QCOMPARE(f.findChild<EtichettaNumero*>(QStringLiteral("numero13"))->geometry().top(), 472);
+        QVERIFY(numero0->isHidden() && f.findChild<QListWidget*>()->isHidden());
+        QVERIFY(f.findChild<QListWidget*>()->x() > f.findChild<CasellaTesto*>(QStringLiteral("casella13"))->geometry().right());
+    }
+
+    void rispostaDallElenco()
+    {
+        FinestraProva p;
+        p.Apri(4, {{Cane, "nome", "cane"}}, {"nome", "verbo", "nome"});
+        QVERIFY(p.Elenco()->isVisible());
+        QCOMPARE(p.Elenco()->font().pointSize(), 16);
+        p.Seleziona(1);
+        QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#ffff00 2"));
+        auto* cornice = p.f->findChild<QFrame*>(QStringLiteral("cornice"));
+        QVERIFY(cornice->isVisible());
+        QCOMPARE(cornice->y(), p.Casella(1)->y() - 0);
+        QVERIFY(p.Scegli("verbo"));
+        QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#ff0000 2"));
+        QVERIFY(p.Voce("voceErrori")->isVisible());
+        QCOMPARE(FinestraEsercizi::Caption(p.Voce("voceErrori")), QStringLiteral("   ERRORI : 1"));
+        QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
+        p.Seleziona(1);
+        QVERIFY(p.Scegli("nome"));
+        QCOMPARE(p.Casella(1)->Testo(), QStringLiteral("Il cane abbaia. [nome]"));
+        QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#00ff00 ok"));
+        QCOMPARE(p.Elenco()->count(), 2);
+        // The finished box ignores the pointer; the list choice needs an item.
+        QTest::mouseClick(p.Casella(1)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!cornice->isVisible());
+        QVERIFY(p.Scegli("verbo"));
+        QCOMPARE(p.messaggi.Testi(), QStringList{"Clicca prima un riquadro dell'esercizio."});
+    }
+
+    void rispostaColDoppioClic()
+    {
+        FinestraProva p;
+        p.Apri(1, {{Cane, "cane", ""}});
+        QVERIFY(p.DoppioClic(6, "abbaia"));
+        QCOMPARE(Colori(p.Casella(6)->Modello()), Tratti("n8 r6 n3"));
+        QCOMPARE(Sfondo(p.Numero(6)), QStringLiteral("#ffff00 7"));
+        QVERIFY(p.DoppioClic(6, "cane"));
+        QCOMPARE(Colori(p.Casella(6)->Modello()), Tratti("n3 b4 n10"));
+        QCOMPARE(Sfondo(p.Numero(6)), QStringLiteral("#00ff00 ok"));
+        QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
+        // A double-click in a list kind leaves no word selected.
+        FinestraProva q;
+        q.Apri(3, {{Cane, "nome", "cane"}}, Abc);
+        QVERIFY(q.DoppioClic(0, "abbaia"));
+        QCOMPARE(QPoint(q.Casella(0)->SelStart(), q.Casella(0)->SelLength()), QPoint());
+        QVERIFY(!q.Voce("voceErrori")->isVisible());
+    }
+
+    void rispostaColTrascinamento()
+    {
+        FinestraProva p;
+        p.Apri(44, {{"Mario corre nel parco.", "nel parco", "Mario corre nel parco."}});
+        QVERIFY(p.Trascina(8, "corre"));
+        QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
+        QVERIFY(p.Trascina(8, "nel parco"));
+        QCOMPARE(Colori(p.Casella(8)->Modello()), Tratti("n12 b9 n1"));
+        QCOMPARE(Sfondo(p.Numero(8)), QStringLiteral("#00ff00 ok"));
+        // A word kind takes no drag as an answer.
+        FinestraProva q;
+        q.Apri(1, {{Cane, "cane", ""}});
+        QVERIFY(q.Trascina(3, "cane"));
+        QCOMPARE(q.Casella(3)->Modello().SelText(), QStringLiteral("cane"));
+        QVERIFY(!q.Voce("voceErrori")->isVisible() && q.suoni.suonati.isEmpty());
+    }
+
+    void esercizioCompletato()
+    {
+        FinestraProva p;
+        Globali::NomeAlunno = QStringLiteral("Anna");
+        p.cartella.CreaCartelleSchede();
+        p.Apri(3, {{Cane, "nome", "cane"}}, Abc);
+        for (int i = 0; i < NumeroRighe; ++i) {
+            p.Seleziona(i);
+            QVERIFY(p.Scegli(i == 3 ? "verbo" : "nome"));
+            if (i == 3) {
+                p.Seleziona(i);
+                QVERIFY(p.Scegli("nome"));
+            }
+        }
+        QCOMPARE(p.suoni.suonati, (QStringList{"wrong.wav", "right.wav"}));
+        QCOMPARE(p.modali.aperte, QStringList{"FinestraScheda"});
+        QCOMPARE(Globali::Giudizio[0], QStringLiteral("OTTIMO"));
+        QCOMPARE(p.cartella.Leggi(QStringLiteral("Schede personali/Prove/Anna.Zlr01")).mid(1, 1), QByteArray("m"));
+        QVERIFY(!p.Elenco()->isVisible());
+        QAction* voce = p.f->findChildren<QAction*>(QStringLiteral("voceEsercizio")).at(0);
+        QVERIFY(voce->isChecked());
+        QCOMPARE(FinestraEsercizi::Caption(voce), QStringLiteral(" Prova (OTTIMO)"));
+        QCOMPARE(p.f->findChild<QLabel*>(QStringLiteral("consegna"))->text(),
+                 QStringLiteral("Scegli un altro esercizio nel menu in alto"));
+    }
+
+    void promptECaricamento()
+    {
+        FinestraProva p;
+        p.Apri(10, {{Cane, "nome", Cane}}, Abc);
+        auto* consegna = p.f->findChild<QLabel*>(QStringLiteral("consegna"));
+        QCOMPARE(consegna->text(), QStringLiteral("Rispondi."));
+        QCOMPARE(p.f->findChild<QLabel*>(QStringLiteral("titolo"))->text(), QStringLiteral("PROVE  -  Prova"));
+        QCOMPARE(Globali::FileHelp, p.cartella.Percorso() + QStringLiteral("/Help/Prove/help 00.txt"));
+        // Help and index open over the window.
+        p.Voce("voceAiuto")->trigger();
+        p.Voce("voceIndice")->trigger();
+        QCOMPARE(p.modali.aperte, (QStringList{"FinestraAiuto", "FinestraIndice"}));
+        p.messaggi.mostrati.clear();
+        // A file that ends early: the message, an empty screen, the prompt blinks.
+        p.cartella.Scrivi(QStringLiteral("Esercizi/Prove/ESERCIZIO 00.txt"), QStringLiteral("10\r\n0\r\n\"a\",\"b\"\r\n"));
+        p.Voce("voceEsercizio")->trigger();
+        QCOMPARE(p.messaggi.Testi(), QStringList{"Si è verificato un errore, questo esercizio non è disponibile.\r\n"
+                                                 "E' necessario reinstallare il programma."});
+        QVERIFY(!p.Casella(0)->isVisible() && !p.Elenco()->isVisible() && !p.Voce("voceAiuto")->isEnabled());
+        QVERIFY(consegna->text().isEmpty());
+        QVERIFY(AttendiFinche([&] { return consegna->text() == QStringLiteral("Scegli un esercizio nel menu qui sopra"); }));
+        QVERIFY(AttendiFinche([&] { return consegna->text().isEmpty(); }));
+    }
+
+    void soluzioni()
+    {
+        FinestraProva p;
+        p.Apri(41, {{"Il cane corre.", "cane", "Il cane corre: soluzione."}});
+        QAction* soluzioni = p.Voce("voceSoluzioni");
+        QVERIFY(soluzioni->isVisible());
+        QVERIFY(p.DoppioClic(0, "corre"));
+        soluzioni->trigger();
+        QCOMPARE(FinestraEsercizi::Caption(soluzioni), QStringLiteral("   TORNA ALL'ESERCIZIO"));
+        QCOMPARE(p.Casella(4)->Testo(), QStringLiteral("Il cane corre: soluzione.\r\n"));
+        QVERIFY(!p.Casella(4)->Ingresso());
+        // Back to the exercise: a fresh run from the file.
+        soluzioni->trigger();
+        QCOMPARE(FinestraEsercizi::Caption(soluzioni), QStringLiteral("   SOLUZIONI"));
+        QCOMPARE(p.Casella(0)->Testo(), QStringLiteral("Il cane corre.\r\n"));
+        QCOMPARE(FinestraEsercizi::Caption(p.Voce("voceErrori")), QStringLiteral("   ERRORI : 0"));
+        QVERIFY(!p.Voce("voceErrori")->isVisible() && p.Casella(0)->Ingresso());
+    }
+
+    void avvisoEUscita()
+    {
+        Ambiente a;
+        PreparaCategoriaProve();
+        auto* f = new FinestraEsercizi;
+        QSignalSpy ritorno(f, &FinestraEsercizi::ritornoAlMenu);
+        f->show();
+        f->activateWindow();
+        QVERIFY(AttendiFinche([&] { return !a.messaggi.mostrati.isEmpty(); }));
+        QTest::qWait(50);
+        f->activateWindow();
+        QTest::qWait(50);
+        // The prompt once per opening.
+        QCOMPARE(a.messaggi.Testi(), QStringList{"Apri la tua scheda personale oppure crea una nuova scheda."});
+        QCOMPARE(a.messaggi.mostrati.first().titolo, QStringLiteral("Prove"));
+        a.messaggi.mostrati.clear();
+        // No keeps the window; Yes reminds the pupil of the record and goes back.
+        a.messaggi.Rispondi(Risposta::No);
+        QAction* esci = f->findChild<QAction*>(QStringLiteral("voceEsci"));
+        esci->trigger();
+        QVERIFY(f->isVisible() && ritorno.isEmpty());
+        Globali::NomeAlunno = QStringLiteral("Anonimo");
+        QPointer<FinestraEsercizi> viva(f);
+        esci->trigger();
+        QCOMPARE(a.messaggi.Testi(), (QStringList{"Vuoi tornare al menu generale?", "Vuoi tornare al menu generale?",
+                                                  "Ricorda che i tuoi dati sono nella scheda 'Anonimo'"}));
+        QCOMPARE(ritorno.size(), 1);
+        QVERIFY(AttendiFinche([&] { return viva.isNull(); }));
+    }
 };
-
-void TestFinestraEsercizi::init()
-{
-    m_cartella = new CartellaProva;
-    m_messaggi = new MessaggiScriptati;
-    Categoria(22);
-    m_cartella->Scrivi(QStringLiteral("Esercizi/Articoli/ESERCIZIO 00.txt"), FileSemplice());
-    f = new FinestraEsercizi;
-    f->setAttribute(Qt::WA_DeleteOnClose, false);
-}
-
-void TestFinestraEsercizi::cleanup()
-{
-    delete f;
-    delete m_messaggi;
-    delete m_cartella;
-}
-
-void TestFinestraEsercizi::statoIniziale()
-{
-    QCOMPARE(f->width(), 800);
-    QCOMPARE(f->height(), 600);
-    QCOMPARE(f->windowTitle(), QStringLiteral("Articoli"));
-    QVERIFY(!f->AvvisoMostrato);
-    QCOMPARE(f->RigaCorrente, qint16(100));
-    QCOMPARE(f->ModoClic, qint16(0));
-    QVERIFY(!f->Timer1->isActive());
-    QCOMPARE(f->Timer1->interval(), 500);
-    QVERIFY(f->Label3->text().isEmpty());
-    QVERIFY(f->List1->isHidden());
-    for (int i = 0; i < 14; ++i) {
-        QVERIFY(f->Testo[i]->isHidden());
-        QVERIFY(f->lblrisposta[i]->isHidden());
-    }
-    // Two columns of seven rows, the first at 1245 twips.
-    QCOMPARE(f->lblrisposta[0]->geometry().top(), 83);
-    QCOMPARE(f->lblrisposta[7]->geometry().top(), 83);
-    QCOMPARE(f->lblrisposta[6]->geometry().top(), 472);
-    QVERIFY(f->lblrisposta[7]->geometry().left() > f->Testo[0]->geometry().right());
-    QCOMPARE(f->lblrisposta[0]->size(), QSize(50, 62));
-    QVERIFY(f->List1->geometry().left() > f->Testo[13]->geometry().right());
-}
-
-void TestFinestraEsercizi::menuConLeDidascalie_data()
-{
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("didascalia");
-    QTest::addColumn<bool>("abilitata");
-    QTest::addColumn<bool>("visibile");
-    QTest::newRow("apri") << "mnuOpen" << " Apri una scheda personale già esistente" << true << true;
-    QTest::newRow("crea") << "mnuNew" << " Crea una scheda personale nuova" << true << true;
-    QTest::newRow("visualizza") << "mnuVisualizza" << " Visualizza la tua scheda personale" << false << true;
-    QTest::newRow("indice") << "mnuindice" << "INDICE DEGLI ESERCIZI" << true << true;
-    QTest::newRow("stampa") << "mnuStampaEsercizio" << " Stampa una scheda con questo esercizio" << true << true;
-    QTest::newRow("help") << "mnuHelp" << "   HELP" << false << true;
-    QTest::newRow("soluzioni") << "mnusoluzioni" << "   SOLUZIONI" << false << false;
-    QTest::newRow("esci") << "mnuexit" << "   ESCI" << true << true;
-    QTest::newRow("errori") << "mnuerrori" << "   ERRORI: 0" << false << false;
-}
-
-void TestFinestraEsercizi::menuConLeDidascalie()
-{
-    QFETCH(QString, nome);
-    QFETCH(QString, didascalia);
-    QFETCH(bool, abilitata);
-    QFETCH(bool, visibile);
-    QAction* a = f->findChild<QAction*>(nome);
-    QVERIFY(a);
-    QCOMPARE(FinestraEsercizi::Caption(a), didascalia);
-    QCOMPARE(a->isEnabled(), abilitata);
-    QCOMPARE(a->isVisible(), visibile);
-    const QList<QAction*> barra = f->menuBar()->actions();
-    QStringList titoli;
-    for (QAction* m : barra)
-        titoli << (m->menu() ? m->text() : FinestraEsercizi::Caption(m));
-    QCOMPARE(titoli, (QStringList{"SCHEDA PERSONALE", "INDICE DEGLI ESERCIZI", "SCEGLI UN ESERCIZIO",
-                                   "STAMPA", "   HELP", "   SOLUZIONI", "   ESCI", "   ERRORI: 0"}));
-    QVERIFY(!f->mnuesercizi->menuAction()->isEnabled());
-    QVERIFY(!f->mnustampa->menuAction()->isEnabled());
-    for (int i = 0; i < 36; ++i) {
-        QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[i]), QString::number(i + 1));
-        QCOMPARE(f->mnuesercizio[i]->isVisible(), i < 4);
-    }
-}
-
-void TestFinestraEsercizi::selezione()
-{
-    f->CaricaEsercizio(0);
-    f->SelezionaRiga(5);
-    f->SelezionaRiga(9);
-    QCOMPARE(f->lblrisposta[5]->BackColor(), FinestraEsercizi::Grigio);
-    QCOMPARE(f->lblrisposta[9]->BackColor(), FinestraEsercizi::Giallo);
-    QCOMPARE(f->RigaCorrente, qint16(9));
-    QVERIFY(f->Shape1->isVisibleTo(f));
-    QCOMPARE(f->Shape1->geometry().top(), f->Testo[9]->geometry().top());
-    QVERIFY(f->Shape1->geometry().left() < f->Testo[9]->geometry().left());
-}
-
-void TestFinestraEsercizi::rispostaInCorso()
-{
-    f->CaricaEsercizio(0);
-    f->SelezionaRiga(3);
-    f->PassoRisposta = 1;
-    f->SelezionaRiga(3);
-    QVERIFY(m_messaggi->mostrati.isEmpty());
-    f->SelezionaRiga(4);
-    QCOMPARE(m_messaggi->mostrati.size(), 1);
-    QCOMPARE(m_messaggi->mostrati.first().titolo, QStringLiteral("ATTENZIONE"));
-    QCOMPARE(m_messaggi->mostrati.first().testo,
-             QStringLiteral("Prima di passare ad un'altra frase, completa quella che hai iniziato."));
-    QCOMPARE(f->RigaCorrente, qint16(3));
-    QCOMPARE(f->lblrisposta[4]->BackColor(), FinestraEsercizi::Grigio);
-}
-
-void TestFinestraEsercizi::rigaVerdeNonSiSeleziona()
-{
-    f->CaricaEsercizio(0);
-    f->SelezionaRiga(2);
-    f->ProceduraRispostaEsatta(2);
-    QCOMPARE(f->lblrisposta[2]->BackColor(), FinestraEsercizi::Verde);
-    QCOMPARE(f->lblrisposta[2]->ForeColor(), FinestraEsercizi::Blu);
-    QCOMPARE(f->lblrisposta[2]->Caption(), QStringLiteral("\r\nok"));
-    QVERIFY(!f->Testo[2]->Ingresso());
-    QCOMPARE(f->RigheCompletate, qint16(1));
-    f->SelezionaRiga(6);
-    f->SelezionaRiga(2);
-    QCOMPARE(f->RigaCorrente, qint16(6));
-    QCOMPARE(f->lblrisposta[6]->BackColor(), FinestraEsercizi::Giallo);
-}
-
-void TestFinestraEsercizi::etichettaRossaRestaRossa()
-{
-    f->CaricaEsercizio(0);
-    f->SelezionaRiga(1);
-    f->lblrisposta[1]->ImpostaBackColor(FinestraEsercizi::Rosso);
-    f->SelezionaRiga(8);
-    QCOMPARE(f->lblrisposta[1]->BackColor(), FinestraEsercizi::Rosso);
-    // With no item selected, item 0 is the one examined, and only if yellow.
-    f->SelezionaRiga(0);
-    f->RigaCorrente = 100;
-    f->SelezionaRiga(11);
-    QCOMPARE(f->lblrisposta[0]->BackColor(), FinestraEsercizi::Grigio);
-    QCOMPARE(f->lblrisposta[8]->BackColor(), FinestraEsercizi::Grigio);
-}
-
-void TestFinestraEsercizi::clicSullaCasellaSeleziona()
-{
-    f->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f));
-    f->CaricaEsercizio(0);
-    QTest::mouseClick(f->Testo[12]->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(f->RigaCorrente, qint16(12));
-    QTest::mouseClick(f->lblrisposta[4], Qt::LeftButton);
-    QCOMPARE(f->RigaCorrente, qint16(4));
-    QCOMPARE(f->lblrisposta[12]->BackColor(), FinestraEsercizi::Grigio);
-}
-
-void TestFinestraEsercizi::promptLampeggiante()
-{
-    f->RipristinaMenuEsercizi();
-    QVERIFY(f->Timer1->isActive());
-    QVERIFY(f->Label3->text().isEmpty());
-    f->Timer1_Timer();
-    QCOMPARE(f->Label3->text(), QStringLiteral("Scegli un esercizio nel menu qui sopra"));
-    f->Timer1_Timer();
-    QVERIFY(f->Label3->text().isEmpty());
-    QVERIFY(AttendiFinche([&] { return !f->Label3->text().isEmpty(); }, 2000));
-    f->CaricaEsercizio(0);
-    QVERIFY(!f->Timer1->isActive());
-    QCOMPARE(f->Label3->text(), Globali::TestoIndice.value(0));
-}
-
-void TestFinestraEsercizi::ripulisciSchermo()
-{
-    f->CaricaEsercizio(0);
-    f->SelezionaRiga(3);
-    f->NumeroErrori = 2;
-    f->RigheCompletate = 4;
-    f->PassoRisposta = 1;
-    f->mnuerrori->setVisible(true);
-    f->Ripulisci_Schermo();
-    QVERIFY(!f->mnuHelp->isEnabled());
-    QVERIFY(!f->mnuerrori->isVisible());
-    QVERIFY(!f->mnusoluzioni->isVisible());
-    QCOMPARE(f->NumeroErrori, qint16(0));
-    QCOMPARE(f->RigheCompletate, qint16(0));
-    QVERIFY(f->Label3->text().isEmpty());
-    QVERIFY(!f->Shape1->isVisibleTo(f));
-    QCOMPARE(f->List1->count(), 0);
-    QVERIFY(f->List1->isHidden());
-    for (int i = 0; i < 14; ++i)
-        QVERIFY(f->Testo[i]->isHidden());
-    // What it leaves alone.
-    QVERIFY(f->mnustampa->menuAction()->isEnabled());
-    QCOMPARE(f->RigaCorrente, qint16(3));
-    QCOMPARE(f->PassoRisposta, qint16(1));
-}
-
-void TestFinestraEsercizi::ripristinaMenu()
-{
-    Categoria(9);
-    Globali::EsercizioFatto[4] = true;
-    Globali::Giudizio[4] = QStringLiteral("BUONO");
-    f->RipristinaMenuEsercizi();
-    for (int i = 0; i < 36; ++i)
-        QCOMPARE(f->mnuesercizio[i]->isVisible(), i < 10);
-    QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[4]), QStringLiteral(" Esercizio 5 (BUONO)"));
-    QVERIFY(f->mnuesercizio[4]->isChecked());
-    QCOMPARE(FinestraEsercizi::Caption(f->mnuesercizio[3]), QStringLiteral(" Esercizio 4"));
-    QVERIFY(!f->mnuesercizio[3]->isChecked());
-    QCOMPARE(f->mnuesercizio[4]->icon().pixmap(16).toImage(), f->ImgSpunta.toImage());
-    QCOMPARE(f->mnuesercizio[3]->icon().pixmap(16).toImage(), f->ImgScrivi.toImage());
-    QVERIFY(f->mnuesercizio[10]->icon().isNull());
-    QVERIFY(f->mnuesercizi->menuAction()->isEnabled());
-    QVERIFY(f->mnuVisualizza->isEnabled());
-    // Choosing an entry loads that exercise.
-    m_cartella->Scrivi(QStringLiteral("Esercizi/Articoli/ESERCIZIO 04.txt"), FileSemplice());
-    f->mnuesercizio[4]->trigger();
-    QCOMPARE(f->EsercizioCorrente, qint16(4));
-    QVERIFY(m_messaggi->mostrati.isEmpty());
-}
-
-void TestFinestraEsercizi::avvisoUnaVoltaPerApertura()
-{
-    f->setWindowTitle(QStringLiteral("Zelora: Articoli"));
-    f->show();
-    f->activateWindow();
-    QVERIFY(AttendiFinche([&] { return f->AvvisoMostrato; }));
-    QVERIFY(AttendiFinche([&] { return !m_messaggi->mostrati.isEmpty(); }));
-    f->Form_Activate();
-    f->Form_Activate();
-    QCOMPARE(m_messaggi->mostrati.size(), 1);
-    const Messaggio m = m_messaggi->mostrati.first();
-    QCOMPARE(m.testo, QStringLiteral("Apri la tua scheda personale oppure crea una nuova scheda."));
-    QCOMPARE(m.titolo, QStringLiteral("Articoli"));
-    QCOMPARE(m.icona, Icona::Informazione);
-}
 
 QTEST_MAIN(TestFinestraEsercizi)
 #include "tst_finestra_esercizi.moc"

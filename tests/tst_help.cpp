@@ -190,20 +190,6 @@ private slots:
         VerificaErroreStampa(a->messaggi, registro, QStringLiteral("Zelora: Nomi"));
     }
 
-    void apertaDallEsercizio()
-    {
-        FinestraEsercizi f;
-        f.setAttribute(Qt::WA_DeleteOnClose, false);
-        QString titolo;
-        GestoreModali modali([&titolo](QWidget* w) {
-            if (auto* h = qobject_cast<FinestraAiuto*>(w))
-                titolo = h->lblTitolo->text();
-        });
-        f.mnuHelp_Click();
-        QCOMPARE(modali.aperte, QStringList{"FinestraAiuto"});
-        QCOMPARE(titolo, QStringLiteral("Il nome"));
-    }
-
 private:
     std::unique_ptr<Ambiente> a;
 };

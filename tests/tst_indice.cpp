@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(f.windowTitle(), QStringLiteral("Zelora: Nomi"));
         QCOMPARE(f.lblTitolo->text(), QStringLiteral("Nomi : indice degli esercizi"));
         QCOMPARE(f.Text1->Testo(), testo);
-        QCOMPARE(Colori(f.Text1), Tratti(colori, int(testo.size())));
+        QCOMPARE(Colori(f.Text1->Modello()), Tratti(colori, int(testo.size())));
         QCOMPARE(QPoint(f.Text1->SelStart(), f.Text1->SelLength()), QPoint());
     }
 
@@ -193,7 +193,7 @@ private slots:
         Categoria({"Primo"}, {"Clicca."});
         FinestraEsercizi e;
         e.setAttribute(Qt::WA_DeleteOnClose, false);
-        e.mnuindice->trigger();
+        e.findChild<QAction*>(QStringLiteral("voceIndice"))->trigger();
 
         a->cartella.CopiaDatiDistribuiti();
         MenuPrincipale menu;

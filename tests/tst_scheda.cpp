@@ -2,6 +2,7 @@
 // the names refused, the atomic replacement.
 #include "Supporto.h"
 
+#include "content/Catalogo.h"
 #include "content/Globali.h"
 #include "content/LettoreCampi.h"
 #include "records/Scheda.h"
@@ -23,6 +24,8 @@ private slots:
     void nomi();
     void scritturaAtomica_data();
     void scritturaAtomica();
+    void salva_data();
+    void salva();
 };
 
 namespace {
@@ -225,6 +228,57 @@ void TestScheda::scritturaAtomica()
              ok ? QByteArray("nuovo\r\n") : QByteArray("vecchio\r\n"));
     // No temporary file is left behind, whatever happened.
     QCOMPARE(FileNellaCartella(cartella), QStringList{QStringLiteral("Anna.ZLR01")});
+}
+
+void TestScheda::salva_data()
+{
+    QTest::addColumn<int>("categoria");
+    QTest::addColumn<QString>("file"); // existing record, or empty
+    QTest::addColumn<QString>("ostacolo"); // "sola lettura", or a file where the folder should be
+    QTest::newRow("Articoli") << 0 << "Anna.ZLR00" << "";
+    QTest::newRow("estensione minuscola") << 0 << "Anna.zlr00" << "";
+    QTest::newRow("Sintassi, senza cartella") << 9 << "" << "";
+    QTest::newRow("sola lettura") << 1 << "Anna.ZLR01" << "sola lettura";
+    QTest::newRow("un file per cartella") << 1 << "" << "file";
+}
+
+void TestScheda::salva()
+{
+    QFETCH(int, categoria);
+    QFETCH(QString, file);
+    QFETCH(QString, ostacolo);
+    CartellaProva c;
+    const QString nomeCategoria = QString::fromUtf8(DatiCategoria(categoria).cartella);
+    const QString cartella = c.Percorso() + QStringLiteral("/Schede personali/") + nomeCategoria;
+    const int ultimo = DatiCategoria(categoria).ultimoEsercizio;
+    const QByteArray vecchia = QByteArray(2 * (ultimo + 1), 'x') + "\r\n";
+    if (!file.isEmpty())
+        c.ScriviByte(QStringLiteral("Schede personali/") + nomeCategoria + QLatin1Char('/') + file, vecchia);
+    QVector<bool> fatto(ultimo + 1);
+    QVector<QString> giudizio(ultimo + 1);
+    fatto[3] = true;
+    giudizio[3] = QStringLiteral("OTTIMO");
+    PermessiVeri permessi;
+    if (ostacolo == QLatin1String("file"))
+        c.ScriviByte(QStringLiteral("Schede personali/") + nomeCategoria, "non una cartella");
+    else if (!ostacolo.isEmpty() && !permessi.SolaLettura(cartella))
+        QSKIP("i permessi delle cartelle non si possono far valere qui");
+    const QString estensione = QStringLiteral("Zlr") + CodiceScheda(categoria);
+    QCOMPARE(SalvaScheda(nomeCategoria, QStringLiteral("Anna"), estensione, fatto, giudizio, ultimo), ostacolo.isEmpty());
+    if (ostacolo == QLatin1String("file"))
+        return;
+    // The record of any case keeps its name; a failed save leaves it as it was.
+    const QStringList presenti = FileNellaCartella(cartella);
+    QCOMPARE(presenti, QStringList{file.isEmpty() ? QStringLiteral("Anna.") + estensione : file});
+    const QByteArray riga = c.Leggi(QStringLiteral("Schede personali/") + nomeCategoria + QLatin1Char('/') + presenti.at(0));
+    if (!ostacolo.isEmpty()) {
+        QCOMPARE(riga, vecchia);
+        return;
+    }
+    QCOMPARE(riga.size(), 2 * (ultimo + 1) + 2);
+    QCOMPARE(riga.at(2 * (ultimo - 3) + 1), 'm');
+    const int filler = static_cast<unsigned char>(riga.at(2 * (ultimo - 3)));
+    QVERIFY(filler >= 161 && filler % 2 == 1);
 }
 
 QTEST_MAIN(TestScheda)

@@ -83,7 +83,7 @@ private slots:
         frasi[10] = Lunga(75); // "11) " makes 79
         CaricaFinestra(frasi, A(50) + " " + A(40, 'c'));
         StampanteRegistrata registro;
-        f->mnuStampaEsercizio->trigger();
+        Stampa();
         QCOMPARE(a->messaggi.Testi(), QStringList{"Vuoi stampare la versione su carta di questo esercizio?"});
         QCOMPARE(a->messaggi.mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
         QVERIFY(a->messaggi.mostrati[0].icona == Icona::Domanda);
@@ -129,13 +129,13 @@ private slots:
         registro.fallisceAllaFine = caso == 2;
         if (caso == 0)
             a->messaggi.Rispondi(Risposta::No);
-        f->mnuStampaEsercizio_Click();
+        Stampa();
         if (caso == 0)
             QVERIFY(a->messaggi.mostrati.size() == 1 && registro.stampati.isEmpty() && registro.documenti == 0);
         else
             VerificaErroreStampa(a->messaggi, registro, QStringLiteral("Zelora: Nomi"));
         // The exercise is still there.
-        QVERIFY(!f->Testo[0]->isHidden());
+        QVERIFY(f->Motore().RigheVisibili());
     }
 
     void pdfVero()
@@ -149,7 +149,7 @@ private slots:
         CaricaFinestra(frasi, QStringLiteral("Sottolinea il nome."));
         const QString pdf = a->cartella.Percorso() + QStringLiteral("/foglio.pdf");
         ImpostaFabbricaStampanti([pdf] { return CreaStampantePdf(pdf); });
-        f->mnuStampaEsercizio_Click();
+        Stampa();
         ImpostaFabbricaStampanti({});
         QCOMPARE(a->messaggi.mostrati.size(), 1);
 
@@ -176,9 +176,10 @@ private:
         for (const QString& frase : frasi)
             s += QStringLiteral("\"%1\",\"nome\",\"x\"\r\n").arg(frase);
         a->cartella.Scrivi(QStringLiteral("Esercizi/Nomi/ESERCIZIO 00.txt"), s);
-        f->CaricaEsercizio(0);
+        f->findChildren<QAction*>(QStringLiteral("voceEsercizio")).at(0)->trigger();
         QVERIFY(a->messaggi.mostrati.isEmpty());
     }
+    void Stampa() { f->findChild<QAction*>(QStringLiteral("voceStampaEsercizio"))->trigger(); }
     std::unique_ptr<Ambiente> a;
     std::unique_ptr<FinestraEsercizi> f;
 };

@@ -9,6 +9,7 @@
 #include "checker/Verifica.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -241,7 +242,9 @@ void TestVerifica::esercizioGuasto()
     campo += parte == QLatin1String("frase") ? base + 1 : parte == QLatin1String("risposta") ? base + 2
         : parte == QLatin1String("chiave") ? base + 3 : 0;
     const QString nome = QStringLiteral("Esercizi/Nomi/ESERCIZIO 07.txt");
-    const QList<Problema> problemi = VerificaEsercizioDa(nome, CodificaWindows1252(righe.join(QStringLiteral("\r\n"))));
+    QList<Problema> problemi = VerificaEsercizioDa(nome, CodificaWindows1252(righe.join(QStringLiteral("\r\n"))));
+    problemi.erase(std::remove_if(problemi.begin(), problemi.end(), [](const Problema& p) { return p.avviso; }),
+                   problemi.end());
     if (campo < 0) {
         QCOMPARE(Righe(problemi), QStringList());
         return;
@@ -426,10 +429,12 @@ void TestVerifica::programmaVerifica()
     QProcess p;
     p.start(programma, {c.Percorso()});
     QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), 0);
+    // The one-item models repeat their answer: only warnings, which do not fail the pack.
+    QCOMPARE(p.exitCode(), 3);
     QString uscita = QString::fromUtf8(p.readAllStandardOutput());
-    QVERIFY2(uscita.endsWith("12 categorie, 310 esercizi, 310 pagine di aiuto, 4 suoni. Nessun problema trovato.\n"),
-             qPrintable(uscita));
+    QVERIFY2(uscita.contains(QRegularExpression("12 categorie, 310 esercizi, 310 pagine di aiuto, 4 suoni. "
+                                                "Nessun problema trovato. \\d+ avvisi.\n$")),
+             qPrintable(uscita.right(200)));
 
     c.Scrivi("Esercizi/Nomi/ESERCIZIO 31.txt", "17\r\n");
     QFile::remove(c.Percorso() + "/Suoni/win.wav");
@@ -437,13 +442,15 @@ void TestVerifica::programmaVerifica()
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 1);
     uscita = QString::fromUtf8(p.readAllStandardOutput());
-    const QStringList righe = uscita.split('\n', Qt::SkipEmptyParts);
+    QStringList righe = uscita.split('\n', Qt::SkipEmptyParts);
+    righe.erase(std::remove_if(righe.begin(), righe.end(), [](const QString& r) { return r.contains(": avviso: "); }),
+                righe.end());
     QCOMPARE(righe.size(), 4);
     QVERIFY2(righe[0].startsWith("Esercizi/Nomi/ESERCIZIO 31.txt: campo 1: il tipo di esercizio 17 non è gestito"),
              qPrintable(righe[0]));
     QVERIFY2(righe[1].startsWith("Esercizi/Nomi/ESERCIZIO 31.txt: campo 2: "), qPrintable(righe[1]));
     QCOMPARE(righe[2], QStringLiteral("Suoni/win.wav: il file non esiste o non si può leggere"));
-    QVERIFY(righe[3].endsWith("Trovati 3 problemi."));
+    QVERIFY(righe[3].contains("Trovati 3 problemi."));
 
     p.start(programma, {c.Percorso() + "/manca"});
     QVERIFY(p.waitForFinished(60000));

@@ -84,7 +84,7 @@ void SostituisciParentesiInBlu(TestoFormattato& c, const QString& nuovo)
 
 MotoreEsercizio::MotoreEsercizio(QObject* parent)
     : QObject(parent)
-    , m_captionErrori(CaptionDegliErrori(0))
+    , m_captionErrori(QStringLiteral("   ERRORI: 0"))
 {
     for (auto& c : m_caselle) {
         c = std::make_unique<TestoFormattato>();

@@ -2,6 +2,7 @@
 
 #include "content/Catalogo.h"
 #include "content/Esercizio.h"
+#include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
 
 #include <QFile>
@@ -121,4 +122,39 @@ bool ScriviFileAtomici(const QList<QPair<QString, QByteArray>>& file)
 bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto)
 {
     return ScriviFileAtomici({qMakePair(percorso, contenuto)});
+}
+
+bool CreaSchede(const QString& nome)
+{
+    QList<QPair<QString, QByteArray>> file;
+    for (int i = 0; i < NumeroCategorie; ++i) {
+        const QString cartella = QString::fromUtf8(DatiCategoria(i).cartella);
+        CreaCartella(CartellaSchede(cartella));
+        const QString percorso = PercorsoSchedaSicuro(cartella, nome, QStringLiteral("ZLR") + CodiceScheda(i));
+        if (percorso.isEmpty())
+            return false;
+        file << qMakePair(percorso, RigaSchedaNuova());
+    }
+    return ScriviFileAtomici(file);
+}
+
+bool SchedaEsistente(const QString& nome)
+{
+    return FileExist(CartellaApplicazione() + QStringLiteral("/Schede personali/Articoli/") + nome
+                     + QStringLiteral(".") + QStringLiteral("ZLR00"));
+}
+
+bool LeggiScheda(const QString& categoria, const QString& nome, const QString& estensione, QString& riga)
+{
+    const QString percorso = PercorsoSchedaSicuro(categoria, nome, estensione);
+    LettoreCampi lettore;
+    return !percorso.isEmpty() && lettore.Apri(percorso) && lettore.LeggiTesto(riga);
+}
+
+bool SalvaScheda(const QString& categoria, const QString& nome, const QString& estensione,
+                 const QVector<bool>& fatto, const QVector<QString>& giudizio, int ultimo)
+{
+    CreaCartella(CartellaSchede(categoria));
+    const QString percorso = PercorsoSchedaSicuro(categoria, nome, estensione);
+    return !percorso.isEmpty() && ScriviFileAtomico(percorso, RigaScheda(fatto, giudizio, ultimo));
 }

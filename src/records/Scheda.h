@@ -49,3 +49,16 @@ QString PercorsoSchedaSicuro(const QString& categoria, const QString& nome,
 // leaves every target as it was.
 bool ScriviFileAtomici(const QList<QPair<QString, QByteArray>>& file);
 bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto);
+
+// The record files themselves, in the record folder of each category.
+// Writes the twelve new records of a name (every exercise to do), all or
+// none; false when they could not be written.
+bool CreaSchede(const QString& nome);
+// Whether the name already has its "Articoli" record (the one asked about).
+bool SchedaEsistente(const QString& nome);
+// Reads the line of a name's record in a category; false when unreadable.
+bool LeggiScheda(const QString& categoria, const QString& nome, const QString& estensione, QString& riga);
+// Rewrites a name's record in a category from the arrays; false when it
+// could not be written (the old file is then left as it was).
+bool SalvaScheda(const QString& categoria, const QString& nome, const QString& estensione,
+                 const QVector<bool>& fatto, const QVector<QString>& giudizio, int ultimo);

@@ -21,22 +21,6 @@ const QString TestoErroreScrittura =
     QStringLiteral("Si è verificato un errore, non è possibile salvare i dati.\r\n"
                    "Verificare che la cartella delle schede personali sia accessibile.");
 
-// The twelve new records of a name, in code order; empty when a path cannot be built.
-QList<QPair<QString, QByteArray>> SchedeNuove(const QString& nome)
-{
-    QList<QPair<QString, QByteArray>> file;
-    for (int i = 0; i < NumeroCategorie; ++i) {
-        const QString cartella = QString::fromUtf8(DatiCategoria(i).cartella);
-        CreaCartella(CartellaSchede(cartella));
-        const QString percorso =
-            PercorsoSchedaSicuro(cartella, nome, QStringLiteral("ZLR") + CodiceScheda(i));
-        if (percorso.isEmpty())
-            return {};
-        file << qMakePair(percorso, RigaSchedaNuova());
-    }
-    return file;
-}
-
 // Makes the record arrays cover every exercise of the category.
 void DimensionaSchede()
 {
@@ -73,8 +57,7 @@ void FinestraEsercizi::creaScheda()
         MostraMessaggio(this, Icona::Critico, Pulsanti::OK, Globali::CategoriaCorrente, motivo);
         return;
     }
-    if (::FileExist(CartellaApplicazione() + QStringLiteral("/Schede personali/Articoli/") + nome
-                  + QStringLiteral(".") + QStringLiteral("ZLR00"))) {
+    if (SchedaEsistente(nome)) {
         const ::Risposta r = MostraMessaggio(
             this, Icona::Critico, Pulsanti::SiNo, QStringLiteral("NOME GIA' ESISTENTE"),
             QStringLiteral("Attenzione, ci sono già delle schede salvate con questo nome. Se procedi "
@@ -88,8 +71,7 @@ void FinestraEsercizi::creaScheda()
     m_motore.DimenticaEsercizio();
 
     // All twelve or none: a pupil never ends up with part of a set of records.
-    const QList<QPair<QString, QByteArray>> file = SchedeNuove(nome);
-    if (file.isEmpty() || !ScriviFileAtomici(file)) {
+    if (!CreaSchede(nome)) {
         Globali::NomeAlunno = precedente;
         MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
         return;
@@ -138,11 +120,8 @@ void FinestraEsercizi::apriScheda()
         return;
     }
     const QString nome = titolo.left(titolo.size() - 6);
-    const QString percorso =
-        PercorsoSchedaSicuro(Globali::CategoriaCorrente, nome, Globali::EstensioneScheda);
-    LettoreCampi lettore;
     QString riga;
-    if (percorso.isEmpty() || !lettore.Apri(percorso) || !lettore.LeggiTesto(riga)) {
+    if (!LeggiScheda(Globali::CategoriaCorrente, nome, Globali::EstensioneScheda, riga)) {
         errore();
         return;
     }
@@ -155,13 +134,8 @@ void FinestraEsercizi::apriScheda()
 
 bool FinestraEsercizi::SalvaScheda()
 {
-    const QString categoria = Globali::CategoriaCorrente;
-    CreaCartella(CartellaSchede(categoria));
-    const QString percorso =
-        PercorsoSchedaSicuro(categoria, Globali::NomeAlunno, Globali::EstensioneScheda);
-    const QByteArray riga =
-        RigaScheda(Globali::EsercizioFatto, Globali::Giudizio, Globali::UltimoEsercizio);
-    if (!percorso.isEmpty() && ScriviFileAtomico(percorso, riga))
+    if (::SalvaScheda(Globali::CategoriaCorrente, Globali::NomeAlunno, Globali::EstensioneScheda,
+                      Globali::EsercizioFatto, Globali::Giudizio, Globali::UltimoEsercizio))
         return true;
     MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
     return false;

@@ -3,7 +3,8 @@
 #include "Supporto.h"
 
 #include "content/Esercizio.h"
-#include "platform/CasellaTesto.h"
+#include "content/LettoreCampi.h"
+#include "platform/TestoFormattato.h"
 
 namespace {
 QString Campo(const QString& s)
@@ -31,20 +32,23 @@ void ScriviEsercizio(const CartellaProva& c, int tipo, const QStringList& scelte
     c.Scrivi(QStringLiteral("Esercizi/Prove/ESERCIZIO 00.txt"), FileEsercizio(tipo, scelte, voci));
 }
 
-void ScriviEsercizio(const CartellaProva& c, int tipo, const QList<Voce>& voci)
+DatiEsercizio DatiDi(int tipo, const QStringList& scelte, const QList<Voce>& voci)
 {
-    ScriviEsercizio(c, tipo, QStringList(), voci);
+    DatiEsercizio d;
+    LeggiEsercizioDa(CodificaWindows1252(FileEsercizio(tipo, scelte, voci)), d);
+    return d;
 }
 
-QString Colori(const CasellaTesto* c)
+QString Colori(const TestoFormattato& t)
 {
     QString s;
-    for (int i = 0; i < c->Testo().size(); ++i) {
-        const QRgb k = c->ColoreCarattere(i).rgb();
+    for (int i = 0; i < t.Testo().size(); ++i) {
+        const QRgb k = t.ColoreCarattere(i).rgb();
         s += k == qRgb(0, 0, 0) ? QLatin1Char('n')
             : k == qRgb(0, 0, 255) ? QLatin1Char('b')
             : k == qRgb(255, 0, 0) ? QLatin1Char('r')
-                                   : QLatin1Char('?');
+            : k == qRgb(80, 80, 80) ? QLatin1Char('g')
+                                    : QLatin1Char('?');
     }
     return s;
 }

@@ -2,49 +2,69 @@
 
 #include "windows/FinestraPagina.h"
 
-void FinestraProva::Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte)
+void PreparaCategoriaProve(int esercizi)
 {
     Globali::CategoriaCorrente = QStringLiteral("Prove");
-    Globali::UltimoEsercizio = 0;
-    Globali::TitoloIndice = Globali::TitoloScritto = {QStringLiteral("Prova")};
-    Globali::TestoIndice = Globali::TestoScritto = {QStringLiteral("Rispondi.")};
-    Globali::EsercizioFatto = {false};
-    Globali::Giudizio = {QString()};
+    Globali::EstensioneScheda = QStringLiteral("Zlr01");
+    Globali::UltimoEsercizio = qint16(esercizi - 1);
+    Globali::TitoloIndice = Globali::TitoloScritto = QVector<QString>(esercizi, QStringLiteral("Prova"));
+    Globali::TestoIndice = Globali::TestoScritto = QVector<QString>(esercizi, QStringLiteral("Rispondi."));
+    Globali::EsercizioFatto = QVector<bool>(esercizi, false);
+    Globali::Giudizio = QVector<QString>(esercizi);
+}
+
+void FinestraProva::Apri(int tipo, const QList<::Voce>& voci, const QStringList& scelte)
+{
+    PreparaCategoriaProve();
     ScriviEsercizio(cartella, tipo, scelte, voci);
     f = std::make_unique<FinestraEsercizi>();
     f->setAttribute(Qt::WA_DeleteOnClose, false);
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    f->CaricaEsercizio(0);
-    QVERIFY(f->Testo[0]->isVisible());
+    f->findChildren<QAction*>(QStringLiteral("voceEsercizio")).at(0)->trigger();
+    QVERIFY(Casella(0)->isVisible());
     messaggi.mostrati.clear();
+}
+
+CasellaTesto* FinestraProva::Casella(int i) const
+{
+    return f->findChild<CasellaTesto*>(QStringLiteral("casella%1").arg(i));
+}
+
+EtichettaNumero* FinestraProva::Numero(int i) const
+{
+    return f->findChild<EtichettaNumero*>(QStringLiteral("numero%1").arg(i));
+}
+
+QListWidget* FinestraProva::Elenco() const
+{
+    return f->findChild<QListWidget*>(QStringLiteral("elencoScelte"));
+}
+
+QAction* FinestraProva::Voce(const char* nome) const
+{
+    return f->findChild<QAction*>(QLatin1String(nome));
 }
 
 void FinestraProva::Seleziona(int i)
 {
-    QTest::mouseClick(f->lblrisposta[i], Qt::LeftButton);
+    QTest::mouseClick(Numero(i), Qt::LeftButton);
 }
 
 bool FinestraProva::Scegli(const QString& voce)
 {
-    const QList<QListWidgetItem*> trovate = f->List1->findItems(voce, Qt::MatchExactly);
-    if (trovate.isEmpty() || !f->List1->isVisible())
+    QListWidget* elenco = Elenco();
+    const QList<QListWidgetItem*> trovate = elenco->findItems(voce, Qt::MatchExactly);
+    if (trovate.isEmpty() || !elenco->isVisible())
         return false;
-    f->List1->scrollToItem(trovate.first());
-    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {},
-                      f->List1->visualItemRect(trovate.first()).center());
+    elenco->scrollToItem(trovate.first());
+    QTest::mouseClick(elenco->viewport(), Qt::LeftButton, {}, elenco->visualItemRect(trovate.first()).center());
     return true;
-}
-
-void FinestraProva::Clic(int i, int pos)
-{
-    CasellaTesto* c = f->Testo[i];
-    QTest::mouseClick(c->viewport(), Qt::LeftButton, {}, c->RettangoloCarattere(pos).center());
 }
 
 bool FinestraProva::DoppioClic(int i, const QString& parola, int occorrenza)
 {
-    CasellaTesto* c = f->Testo[i];
+    CasellaTesto* c = Casella(i);
     int p = -1;
     for (int k = 0; k <= occorrenza; ++k)
         p = int(c->Testo().indexOf(parola, p + 1));
@@ -63,7 +83,7 @@ bool FinestraProva::DoppioClic(int i, const QString& parola, int occorrenza)
 
 bool FinestraProva::Trascina(int i, const QString& tratto)
 {
-    CasellaTesto* c = f->Testo[i];
+    CasellaTesto* c = Casella(i);
     const int da = int(c->Testo().indexOf(tratto));
     if (da < 0)
         return false;
@@ -82,11 +102,6 @@ bool FinestraProva::Trascina(int i, const QString& tratto)
     QTest::mouseMove(c->viewport(), fine);
     QTest::mouseRelease(c->viewport(), Qt::LeftButton, {}, fine);
     return true;
-}
-
-QString Stato(const FinestraEsercizi& f)
-{
-    return QStringLiteral("riga %1 fatte %2 errori %3").arg(f.RigaCorrente).arg(f.RigheCompletate).arg(f.NumeroErrori);
 }
 
 QString Piede()

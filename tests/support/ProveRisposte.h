@@ -1,13 +1,13 @@
 #pragma once
 // The exercise window with a small test exercise loaded and real mouse
 // gestures on it, and the checks every printout shares. Brings in what the
-// answering and printout tests all use.
+// window and printout tests all use.
 #include "ProveEsercizi.h"
 #include "Supporto.h"
 
 #include "content/Globali.h"
-#include "windows/FinestraEsercizi.h"
 #include "platform/CasellaTesto.h"
+#include "windows/FinestraEsercizi.h"
 
 #include <QAction>
 #include <QLabel>
@@ -26,27 +26,30 @@ struct Ambiente {
     SuoniRegistrati suoni;
 };
 
+// The category "Prove" with n exercises, as the main menu leaves it.
+void PreparaCategoriaProve(int esercizi = 1);
+
 struct FinestraProva : Ambiente {
     GestoreModali modali;
     std::unique_ptr<FinestraEsercizi> f;
 
     // Shows the window with exercise 0 of the category "Prove" loaded.
     void Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte = {});
+    // The window's controls, found by name.
+    CasellaTesto* Casella(int i) const;
+    EtichettaNumero* Numero(int i) const;
+    QListWidget* Elenco() const;
+    QAction* Voce(const char* nome) const;
     // A click on item i's number label.
     void Seleziona(int i);
     // A click on the list entry; false when the list lacks it.
     bool Scegli(const QString& voce);
-    // A click on character pos of box i.
-    void Clic(int i, int pos);
     // A double-click in the middle of the n-th occurrence (from 0) of a word
     // of box i; false when the screen does not put it there.
     bool DoppioClic(int i, const QString& parola, int occorrenza = 0);
     // Press before the stretch, drag to its end, release; false as above.
     bool Trascina(int i, const QString& tratto);
 };
-
-// "riga R fatte N errori E" for RigaCorrente, RigheCompletate, NumeroErrori.
-QString Stato(const FinestraEsercizi& f);
 
 // The footer line the printouts end each sheet with.
 QString Piede();

@@ -16,6 +16,11 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include <cstring>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 CartellaProva::CartellaProva()
 {
     ImpostaCartellaApplicazione(m_dir.path());
@@ -225,4 +230,35 @@ bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
+}
+
+struct PermessiVeri::Capacita {
+    __user_cap_header_struct testa{};
+    __user_cap_data_struct salvati[2]{};
+    bool ridotto = false;
+};
+
+PermessiVeri::PermessiVeri()
+    : m_c(std::make_unique<Capacita>())
+{
+    m_c->testa.version = _LINUX_CAPABILITY_VERSION_3;
+    if (geteuid() != 0 || syscall(SYS_capget, &m_c->testa, m_c->salvati) != 0)
+        return;
+    __user_cap_data_struct ridotti[2];
+    memcpy(ridotti, m_c->salvati, sizeof ridotti);
+    ridotti[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+    m_c->ridotto = syscall(SYS_capset, &m_c->testa, ridotti) == 0;
+}
+
+PermessiVeri::~PermessiVeri()
+{
+    if (m_c->ridotto)
+        syscall(SYS_capset, &m_c->testa, m_c->salvati);
+}
+
+bool PermessiVeri::SolaLettura(const QString& cartella)
+{
+    QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile prova(cartella + QStringLiteral("/.prova"));
+    return !prova.open(QIODevice::WriteOnly);
 }

@@ -109,5 +109,19 @@ private:
     QWidget* m_ultima = nullptr;
 };
 
+// Takes away root's right to ignore file permissions while it lives, so that
+// a read-only folder is read-only for the test too.
+class PermessiVeri {
+public:
+    PermessiVeri();
+    ~PermessiVeri();
+    // Makes the folder read-only; false when writing in it still works.
+    static bool SolaLettura(const QString& cartella);
+
+private:
+    struct Capacita;
+    std::unique_ptr<Capacita> m_c;
+};
+
 // Waits (processing events) until the condition holds or the time runs out.
 bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi = 3000);

@@ -41,12 +41,16 @@ int main(int argc, char* argv[])
                .arg(conteggi.esercizi)
                .arg(conteggi.pagineHelp)
                .arg(conteggi.suoni);
-    if (problemi.isEmpty())
-        out << QStringLiteral("Nessun problema trovato.") << '\n';
-    else if (problemi.size() == 1)
-        out << QStringLiteral("Trovato 1 problema.") << '\n';
+    const int avvisi = int(std::count_if(problemi.begin(), problemi.end(), [](const Problema& p) { return p.avviso; }));
+    const int errori = int(problemi.size()) - avvisi;
+    if (errori == 0)
+        out << QStringLiteral("Nessun problema trovato.");
+    else if (errori == 1)
+        out << QStringLiteral("Trovato 1 problema.");
     else
-        out << QStringLiteral("Trovati %1 problemi.").arg(problemi.size()) << '\n';
-    const bool soloAvvisi = std::all_of(problemi.begin(), problemi.end(), [](const Problema& p) { return p.avviso; });
-    return problemi.isEmpty() ? 0 : soloAvvisi ? 3 : 1;
+        out << QStringLiteral("Trovati %1 problemi.").arg(errori);
+    if (avvisi > 0)
+        out << (avvisi == 1 ? QStringLiteral(" 1 avviso.") : QStringLiteral(" %1 avvisi.").arg(avvisi));
+    out << '\n';
+    return errori > 0 ? 1 : avvisi > 0 ? 3 : 0;
 }
