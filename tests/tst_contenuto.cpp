@@ -1,8 +1,7 @@
-// Field reader, paths, catalogue and the pure rules of the exercise file.
+// Field reader, paths, catalogue and the reading of an exercise file.
 #include "Supporto.h"
 
 #include "content/Catalogo.h"
-#include "platform/Suono.h"
 #include "content/Esercizio.h"
 #include "content/Globali.h"
 #include "content/LettoreCampi.h"
@@ -25,14 +24,8 @@ private slots:
     void catalogo_data();
     void catalogo();
     void percorsiDati();
-    void dimensioni_data();
-    void dimensioni();
-    void escapeChiave();
     void leggiEsercizio_data();
     void leggiEsercizio();
-    void giudizi_data();
-    void giudizi();
-    void cueMancanteNonBlocca();
 };
 
 void TestContenuto::campi_data()
@@ -139,11 +132,8 @@ void TestContenuto::catalogo_data()
     QTest::addColumn<QString>("cartella");
     QTest::addColumn<int>("ultimo");
     QTest::newRow("Articoli") << 0 << "Articoli" << 22;
-    QTest::newRow("Verbi 1") << 4 << "Verbi 1" << 31;
     QTest::newRow("Avverbi") << 6 << "Avverbi" << 28;
-    QTest::newRow("Preposizioni") << 7 << "Preposizioni" << 13;
     QTest::newRow("Congiunzioni") << 8 << "Congiunzioni" << 9;
-    QTest::newRow("Sintassi") << 9 << "Sintassi" << 9;
     QTest::newRow("Punteggiatura") << 11 << "Punteggiatura" << 31;
 }
 
@@ -170,40 +160,6 @@ void TestContenuto::percorsiDati()
     QCOMPARE(PercorsoIndiceScritto(), c.Percorso() + QStringLiteral("/IndiceScritto/Verbi 1.txt"));
     QCOMPARE(PercorsoSuono(QStringLiteral("win.wav")), c.Percorso() + QStringLiteral("\\Suoni\\win.wav"));
     QCOMPARE(QStringLiteral("ZLR") + CodiceScheda(4), QStringLiteral("ZLR04"));
-}
-
-void TestContenuto::dimensioni_data()
-{
-    QTest::addColumn<int>("lunghezza");
-    QTest::addColumn<int>("lista");
-    QTest::addColumn<int>("righe");
-    QTest::newRow("4") << 4 << 18 << 16;
-    QTest::newRow("5") << 5 << 16 << 16;
-    QTest::newRow("9") << 9 << 12 << 16;
-    QTest::newRow("10") << 10 << 12 << 14;
-    QTest::newRow("15") << 15 << 10 << 14;
-    QTest::newRow("16") << 16 << 9 << 14;
-    QTest::newRow("25") << 25 << 9 << 12;
-    QTest::newRow("89") << 89 << 9 << 12;
-    QTest::newRow("95") << 95 << 9 << 11;
-}
-
-void TestContenuto::dimensioni()
-{
-    QFETCH(int, lunghezza);
-    QFETCH(int, lista);
-    QFETCH(int, righe);
-    QCOMPARE(DimensioneLista(lunghezza), lista);
-    QCOMPARE(DimensioneRighe(lunghezza), righe);
-}
-
-void TestContenuto::escapeChiave()
-{
-    const QString chiave = QString::fromUtf8("£il$ %lo& £");
-    QCOMPARE(ApplicaEscapeChiave(53, chiave), QString::fromUtf8("«il» %lo& «"));
-    QCOMPARE(ApplicaEscapeChiave(54, chiave), QString::fromUtf8("£il$ “lo” £"));
-    QCOMPARE(ApplicaEscapeChiave(52, chiave), chiave);
-    QCOMPARE(ApplicaEscapeChiave(55, chiave), chiave);
 }
 
 namespace {
@@ -248,41 +204,6 @@ void TestContenuto::leggiEsercizio()
     QCOMPARE(int(d.Scelte.size()), scelte);
     QCOMPARE(d.Risposta[13], QStringLiteral("nome"));
     QCOMPARE(d.Frase[0], QStringLiteral("Il cane abbaia."));
-}
-
-void TestContenuto::giudizi_data()
-{
-    QTest::addColumn<int>("errori");
-    QTest::addColumn<QString>("giudizio");
-    QTest::addColumn<QString>("lettera");
-    QTest::newRow("0") << 0 << "ECCELLENTE" << "l";
-    QTest::newRow("1") << 1 << "OTTIMO" << "m";
-    QTest::newRow("2") << 2 << "BUONO" << "o";
-    QTest::newRow("3") << 3 << "DISCRETO" << "r";
-    QTest::newRow("4") << 4 << "SUFFICIENTE" << "i";
-    QTest::newRow("5") << 5 << "INSUFF." << "f";
-    QTest::newRow("40") << 40 << "INSUFF." << "f";
-}
-
-void TestContenuto::giudizi()
-{
-    QFETCH(int, errori);
-    QFETCH(QString, giudizio);
-    QFETCH(QString, lettera);
-    QCOMPARE(GiudizioDaErrori(errori), giudizio);
-    QCOMPARE(QString(LetteraGiudizio(giudizio)), lettera);
-    QCOMPARE(GiudizioDaLettera(lettera.at(0)), giudizio);
-    QCOMPARE(QString(LetteraGiudizio(QString())), QStringLiteral("x"));
-    QVERIFY(GiudizioDaLettera(QLatin1Char('q')).isEmpty());
-}
-
-void TestContenuto::cueMancanteNonBlocca()
-{
-    CartellaProva c;
-    // The real player: a missing file must simply be silent.
-    SuonaCue(QStringLiteral("manca.wav"));
-    SuonaCue(QStringLiteral("manca2.wav"));
-    QVERIFY(true);
 }
 
 QTEST_MAIN(TestContenuto)
