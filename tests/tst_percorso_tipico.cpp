@@ -46,12 +46,12 @@ GestoreModali::Gestore Gestisci(const QString& nome, SchedaVista& vista)
 {
     return [nome, &vista](QWidget* w) {
         if (auto* f = qobject_cast<FinestraNome*>(w)) {
-            QTest::keyClicks(f->Text1, nome);
-            QTest::mouseClick(f->Command1, Qt::LeftButton);
+            QTest::keyClicks(f->findChild<QWidget*>(QStringLiteral("nome")), nome);
+            QTest::mouseClick(f->findChild<QWidget*>(QStringLiteral("pulsanteOk")), Qt::LeftButton);
         } else if (auto* s = qobject_cast<FinestraScheda*>(w)) {
-            vista = {s->Label1->text(), s->LblGiudizio[4]->text(), s->LblFatto[4]->text(),
-                     s->LblFatto[5]->text()};
-            QTest::mouseClick(s->Command1, Qt::LeftButton);
+            const auto scritta = [s](const char* nome) { return s->findChild<QLabel*>(QLatin1String(nome))->text(); };
+            vista = {scritta("titolo"), scritta("giudizio4"), scritta("fatto4"), scritta("fatto5")};
+            QTest::mouseClick(s->findChild<QWidget*>(QStringLiteral("pulsanteOk")), Qt::LeftButton);
         }
     };
 }

@@ -156,10 +156,10 @@ struct Banco {
         GestoreModali g([nome](QWidget* finestra) {
             if (auto* f = qobject_cast<FinestraNome*>(finestra)) {
                 QCOMPARE(f->windowTitle(), QStringLiteral("Nomi"));
-                QCOMPARE(f->Label1->text(), QStringLiteral("Nome e cognome:"));
-                QTest::keyClicks(f->Text1, nome);
+                QCOMPARE(f->findChild<QLabel*>(QStringLiteral("richiesta"))->text(), QStringLiteral("Nome e cognome:"));
+                QTest::keyClicks(f->findChild<QWidget*>(QStringLiteral("nome")), nome);
                 if (f->isVisible())
-                    QTest::mouseClick(f->Command1, Qt::LeftButton);
+                    QTest::mouseClick(f->findChild<QWidget*>(QStringLiteral("pulsanteOk")), Qt::LeftButton);
             }
         });
         w->mnuNew->trigger();
@@ -326,8 +326,8 @@ void TestSchedeFinestra::apri()
     QString titoloScheda, giudizio5;
     GestoreModali g([&](QWidget* finestra) {
         if (auto* s = qobject_cast<FinestraScheda*>(finestra)) {
-            titoloScheda = s->Label1->text();
-            giudizio5 = s->LblGiudizio[5]->text();
+            titoloScheda = s->findChild<QLabel*>(QStringLiteral("titolo"))->text();
+            giudizio5 = s->findChild<QLabel*>(QStringLiteral("giudizio5"))->text();
         }
     });
     b.w->mnuOpen->trigger();
