@@ -90,7 +90,7 @@ void TestPercorsoTipico::percorso()
     SchedaVista vista;
 
     auto menu = std::make_unique<MenuPrincipale>();
-    menu->Label_Click(1);
+    menu->ScegliCategoria(1);
     FinestraEsercizi* w = menu->Esercizi();
     QVERIFY(w && w->isVisible());
 
@@ -147,7 +147,7 @@ void TestPercorsoTipico::percorso()
     Globali::Azzera();
     vista = {};
     menu = std::make_unique<MenuPrincipale>();
-    menu->Label_Click(1);
+    menu->ScegliCategoria(1);
     FinestraEsercizi* w2 = menu->Esercizi();
     QVERIFY(w2);
     ImpostaDialogoFile([&](const RecordDialogo&) {

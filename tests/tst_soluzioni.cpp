@@ -155,7 +155,7 @@ private slots:
         a->cartella.CopiaDatiDistribuiti();
         MenuPrincipale menu;
         menu.show();
-        menu.Label_Click(0);
+        menu.ScegliCategoria(0);
         QPointer<FinestraEsercizi> prima = menu.Esercizi();
         QVERIFY(prima && prima->isVisible() && menu.isHidden());
         prima->AvvisoMostrato = true;
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(!prima && !menu.Esercizi());
 
         // The next category gets a window built afresh.
-        menu.Label_Click(1);
+        menu.ScegliCategoria(1);
         QVERIFY(menu.Esercizi() && menu.Esercizi()->isVisible());
         QCOMPARE(menu.Esercizi()->windowTitle(), QStringLiteral("Zelora: Nomi"));
         QCOMPARE(menu.Esercizi()->RigaCorrente, qint16(100));
