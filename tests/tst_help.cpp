@@ -1,10 +1,13 @@
 // The help window: the page with its highlights, the failure display, the printout.
+#include "ProveFinestre.h"
 #include "ProveRisposte.h"
 
 #include "windows/FinestraAiuto.h"
 
 namespace {
 const QString Pagina = QStringLiteral("Help/Nomi/help 00.txt");
+const QString Errore = QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
+                                      "E' necessario reinstallare il programma.");
 
 QString Righe(const QStringList& campi)
 {
@@ -29,27 +32,25 @@ private slots:
 
     void pagina_data()
     {
-        QTest::addColumn<QString>("file"); // empty: the page init writes
+        QTest::addColumn<QString>("file"); // empty: the page init writes; "!path": that help path
         QTest::addColumn<QString>("titolo");
         QTest::addColumn<QString>("testo");
-        // "<" marks the first occurrence, ">" the last.
-        QTest::addColumn<QStringList>("rossi");
+        QTest::addColumn<QString>("colori"); // runs of n black, r red
         QTest::newRow("completa") << QString() << "Il nome"
                                   << "Il nome può essere comune o proprio.\r\nEsempi: cane, Roma.\r\n"
                                      "Un cane comune, un nome proprio.\r"
-                                  << QStringList{"<Esempi:", ">comune", ">proprio", ">cane", "<Il nome"};
-        QTest::newRow("senza Esempi, chiave assente")
-            << Righe({"Il nome", "comune", "Roma", "cane", "Il nome è una parola.", "Il cane è un nome comune.",
-                      "uno, due"})
-            << "Il nome" << "Il nome è una parola.\r\nIl cane è un nome comune.\r\nuno\r\ndue\r"
-            << QStringList{">comune", ">cane", "<Il nome"};
-        QTest::newRow("titolo assente, Esempi senza :")
-            << Righe({"Nomi propri", "Roma", "proprio", "nome", "Esempi senza due punti", "Roma è un nome proprio."})
-            << "Nomi propri" << "Esempi senza due punti\r\nRoma è un nome proprio.\r"
-            << QStringList{"<Esempi ", ">Roma", ">proprio", ">nome"};
+                                  << "r7 n31 r7 n17 r4 n1 r6 n10 r7 n*";
+        QTest::newRow("titolo e chiave assenti, Esempi senza :")
+            << Righe({"Nomi propri", "Roma", "mare", "nome", "Esempi senza due punti", "Roma è un nome proprio."})
+            << "Nomi propri" << "Esempi senza due punti\r\nRoma è un nome proprio.\r" << "r7 n17 r4 n6 r4 n*";
         QTest::newRow("sostituti") << Righe({"Virgolette", "casa", "scrive", "Si", "Si scrive £casa$ o %casa&."})
                                    << "Virgolette" << QString::fromUtf8("Si scrive «casa» o “casa”.\r")
-                                   << QStringList{">casa", ">scrive", ">Si"};
+                                   << "r2 n1 r6 n11 r4 n*";
+        const QString guasto = QStringLiteral("Si è verificato un errore.");
+        QTest::newRow("file mancante") << "!/nessuno/help 00.txt" << guasto << Errore << "n*";
+        QTest::newRow("nessun percorso") << "!" << guasto << Errore << "n*";
+        QTest::newRow("tre campi") << Righe({"Titolo", "a", "b"}) << guasto << Errore << "n*";
+        QTest::newRow("nessuna riga") << Righe({"Titolo", "a", "b", "c"}) << guasto << Errore << "n*";
     }
 
     void pagina()
@@ -57,78 +58,35 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, titolo);
         QFETCH(QString, testo);
-        QFETCH(QStringList, rossi);
-        if (!file.isEmpty())
+        QFETCH(QString, colori);
+        if (file.startsWith(QLatin1Char('!')))
+            Globali::FileHelp = file.mid(1);
+        else if (!file.isEmpty())
             a->cartella.Scrivi(Pagina, file);
         FinestraAiuto h;
+        CasellaTesto* t = Figlio<CasellaTesto>(h, "pagina");
         QCOMPARE(h.windowTitle(), QStringLiteral("Zelora: Nomi"));
-        QCOMPARE(h.lblTitolo->text(), titolo);
-        QCOMPARE(h.Text1->Testo(), testo);
-        QVector<bool> rosso(testo.size(), false);
-        for (const QString& r : rossi) {
-            const QString parola = r.mid(1);
-            const int p = r.startsWith(QLatin1Char('<')) ? testo.indexOf(parola) : testo.lastIndexOf(parola);
-            QVERIFY2(p >= 0, qPrintable(parola));
-            std::fill(rosso.begin() + p, rosso.begin() + p + parola.size(), true);
-        }
-        for (int i = 0; i < testo.size(); ++i) {
-            QCOMPARE(h.Text1->ColoreCarattere(i), rosso[i] ? QColor(255, 0, 0) : QColor(0, 0, 0));
-            QVERIFY(h.Text1->GrassettoCarattere(i));
-        }
-        QCOMPARE(QPoint(h.Text1->SelStart(), h.Text1->SelLength()), QPoint());
-        QVERIFY(!h.Command2->isHidden() && h.mnustampa->isVisible());
-    }
-
-    void paginaNonDisponibile_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("senzaPercorso");
-        QTest::newRow("file mancante") << QString() << false;
-        QTest::newRow("nessun percorso") << QString() << true;
-        QTest::newRow("tre campi") << Righe({"Titolo", "a", "b"}) << false;
-        QTest::newRow("nessuna riga") << Righe({"Titolo", "a", "b", "c"}) << false;
-    }
-
-    void paginaNonDisponibile()
-    {
-        QFETCH(QString, file);
-        QFETCH(bool, senzaPercorso);
-        QFile::remove(Globali::FileHelp);
-        if (!file.isEmpty())
-            a->cartella.Scrivi(Pagina, file);
-        if (senzaPercorso)
-            Globali::FileHelp.clear();
-        FinestraAiuto h;
-        QCOMPARE(h.Text1->Testo(), QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
-                                                  "E' necessario reinstallare il programma."));
-        QCOMPARE(h.lblTitolo->text(), QStringLiteral("Si è verificato un errore."));
-        QVERIFY(h.Command2->isHidden() && !h.mnustampa->isVisible());
+        QCOMPARE(h.palette().color(QPalette::Window), QColor(255, 255, 224));
+        QCOMPARE(Scritta(h, "titolo"), titolo);
+        QCOMPARE(t->Testo(), testo);
+        QCOMPARE(Colori(t->Modello()), Tratti(colori, int(testo.size())));
+        for (int i = 0; i < testo.size(); ++i)
+            QVERIFY(t->GrassettoCarattere(i));
+        QCOMPARE(QPoint(t->SelStart(), t->SelLength()), QPoint());
+        // Printing is offered only with a page to print.
+        QCOMPARE(Figlio(h, "pulsanteStampa")->isHidden(), testo == Errore);
+        QCOMPARE(Figlio<QAction>(h, "voceStampa")->isVisible(), testo != Errore);
         QVERIFY(a->messaggi.mostrati.isEmpty());
     }
 
-    void selezioneDelMouseBlu()
+    // The buttons and entries of the frame are tried on the index window.
+    void stampanteGuasta()
     {
+        StampanteRegistrata guasta;
+        guasta.nonDisponibile = true;
         FinestraAiuto h;
-        h.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&h));
-        QWidget* vista = h.Text1->viewport();
-        // "essere" in the first line, not highlighted.
-        const int da = h.Text1->Testo().indexOf(QStringLiteral("essere"));
-        const QPoint a = h.Text1->RettangoloCarattere(da + 5).center();
-        QTest::mousePress(vista, Qt::LeftButton, {}, h.Text1->RettangoloCarattere(da).center());
-        QTest::mouseMove(vista, a);
-        QTest::mouseRelease(vista, Qt::LeftButton, {}, a);
-        QVERIFY(h.Text1->SelLength() >= 4);
-        for (int i = h.Text1->SelStart(); i < h.Text1->SelStart() + h.Text1->SelLength(); ++i)
-            QCOMPARE(h.Text1->ColoreCarattere(i), QColor(0, 0, 255));
-        // The title at the start keeps its red.
-        QCOMPARE(h.Text1->ColoreCarattere(0), QColor(255, 0, 0));
-    }
-
-    void pulsanti()
-    {
-        FinestraAiuto h;
-        VerificaPulsanti(h, h.mnuesci, *a, QStringLiteral("Vuoi stampare questa pagina?"));
+        Figlio<QAction>(h, "voceStampa")->trigger();
+        VerificaErroreStampa(a->messaggi, guasta, QStringLiteral("Zelora: Nomi"));
     }
 
     void stampa_data()
@@ -158,36 +116,18 @@ private slots:
         a->cartella.Scrivi(Pagina, Righe(campi));
         StampanteRegistrata registro;
         FinestraAiuto h;
-        h.mnustampa->trigger();
-        QCOMPARE(a->messaggi.mostrati.size(), 1);
-        QCOMPARE(a->messaggi.mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
-        QVERIFY(a->messaggi.mostrati[0].icona == Icona::Domanda && a->messaggi.mostrati[0].pulsanti == Pulsanti::SiNo);
-        QCOMPARE(registro.Testi(), QStringList({"ZELORA", ""}) + titoloStampato + QStringList({""}) + stampate
-                                       + QStringList(Piede()));
+        Figlio<QAction>(h, "voceStampa")->trigger();
+        QCOMPARE(a->messaggi.Testi(), QStringList{"Vuoi stampare questa pagina?"});
         QCOMPARE(registro.documenti, 1);
-
-        // The heading and title in bold 12, the page in 10, line under line from 20, 20.
-        const QList<Stampato>& st = registro.stampati;
-        QCOMPARE(st[0].y, 20.0);
-        const int primaRiga = 3 + titoloStampato.size();
-        for (int i = 0; i < st.size() - 1; ++i) {
-            QCOMPARE(st[i].font, QStringLiteral("Verdana"));
-            QCOMPARE(st[i].dimensione, i < primaRiga ? 12.0 : 10.0);
-            QCOMPARE(st[i].grassetto, i < primaRiga);
-            QVERIFY(st[i].testo.isEmpty() || st[i].x == 20.0);
-            if (i > 0)
-                QCOMPARE(st[i].y, st[i - 1].y + st[i - 1].dimensione * 0.5);
+        // Heading and title in bold 12, the page as stored in 10, line under line from 20, 20.
+        QStringList attese;
+        double y = 20;
+        for (const QString& t : QStringList{"ZELORA", ""} + titoloStampato + QStringList{""} + stampate) {
+            const double punti = attese.size() < 3 + titoloStampato.size() ? 12 : 10;
+            attese << Stampata(t.isEmpty() ? 0 : 20, y, punti, punti == 12, t);
+            y += punti / 2;
         }
-        VerificaPiede(st.last());
-    }
-
-    void stampanteGuasta()
-    {
-        StampanteRegistrata registro;
-        registro.nonDisponibile = true;
-        FinestraAiuto h;
-        h.mnustampa_Click();
-        VerificaErroreStampa(a->messaggi, registro, QStringLiteral("Zelora: Nomi"));
+        QCOMPARE(Stampate(registro), attese << Stampata(1, 281, 8, false, Piede()));
     }
 
 private:

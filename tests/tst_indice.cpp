@@ -1,34 +1,16 @@
 // The index window: the displayed index with blue titles and the two-column printout.
+#include "ProveFinestre.h"
 #include "ProveRisposte.h"
 
-#include "app/MenuPrincipale.h"
 #include "windows/FinestraIndice.h"
 
 namespace {
-void Categoria(const QStringList& titoli, const QStringList& testi, int ultimo = -1)
+void Categoria(const QStringList& titoli, const QStringList& testi)
 {
     Globali::CategoriaCorrente = QStringLiteral("Nomi");
-    Globali::UltimoEsercizio = static_cast<qint16>(ultimo >= 0 ? ultimo : titoli.size() - 1);
+    Globali::UltimoEsercizio = static_cast<qint16>(titoli.size() - 1);
     Globali::TitoloIndice = QVector<QString>(titoli.begin(), titoli.end());
     Globali::TestoIndice = QVector<QString>(testi.begin(), testi.end());
-}
-
-void Categoria(int numero)
-{
-    QStringList titoli, testi;
-    for (int n = 0; n < numero; ++n) {
-        titoli << QStringLiteral("Titolo %1").arg(n);
-        testi << QStringLiteral("Istruzione %1").arg(n);
-    }
-    Categoria(titoli, testi);
-}
-
-const Stampato* Cerca(const StampanteRegistrata& r, const QString& testo)
-{
-    for (const Stampato& s : r.stampati)
-        if (s.testo == testo)
-            return &s;
-    return nullptr;
 }
 } // namespace
 
@@ -43,165 +25,108 @@ private slots:
     {
         QTest::addColumn<QStringList>("titoli");
         QTest::addColumn<QStringList>("testi");
-        QTest::addColumn<int>("ultimo");
         QTest::addColumn<QString>("testo");
         QTest::addColumn<QString>("colori"); // runs of n black, b blue
-        QTest::newRow("titoli diversi") << QStringList{"Uno", "Due"} << QStringList{"a", "b"} << 1
+        QTest::newRow("titoli diversi") << QStringList{"Uno", "Due"} << QStringList{"a", "b"}
                                         << "\r\nUno\r\na\r\n\r\nDue\r\nb\r\n" << "n2 b3 n7 b3 n*";
         QTest::newRow("titolo ripetuto")
             << QStringList{"Articoli", "Nomi", "Nomi comuni", "Articoli"}
-            << QStringList{"Trova i Nomi comuni.", "Clicca.", "Sottolinea.", "Ancora."} << 3
+            << QStringList{"Trova i Nomi comuni.", "Clicca.", "Sottolinea.", "Ancora."}
             << "\r\nArticoli\r\nTrova i Nomi comuni.\r\n\r\nNomi\r\nClicca.\r\n\r\nNomi comuni\r\nSottolinea.\r\n"
                "\r\nArticoli\r\nAncora.\r\n"
             << "n2 b8 n10 b11 n*";
-        QTest::newRow("voci mancanti") << QStringList{"Uno"} << QStringList{"a"} << 2
-                                       << "\r\nUno\r\na\r\n\r\n\r\n\r\n\r\n\r\n\r\n" << "n2 b3 n*";
+        // Entries a failed read left empty.
+        QTest::newRow("voci vuote") << QStringList{"Uno", "", ""} << QStringList{"a", "", ""}
+                                    << "\r\nUno\r\na\r\n\r\n\r\n\r\n\r\n\r\n\r\n" << "n2 b3 n*";
     }
 
     void elenco()
     {
         QFETCH(QStringList, titoli);
         QFETCH(QStringList, testi);
-        QFETCH(int, ultimo);
         QFETCH(QString, testo);
         QFETCH(QString, colori);
-        Categoria(titoli, testi, ultimo);
+        Categoria(titoli, testi);
         FinestraIndice f;
+        const CasellaTesto* t = Figlio<CasellaTesto>(f, "pagina");
         QCOMPARE(f.windowTitle(), QStringLiteral("Zelora: Nomi"));
-        QCOMPARE(f.lblTitolo->text(), QStringLiteral("Nomi : indice degli esercizi"));
-        QCOMPARE(f.Text1->Testo(), testo);
-        QCOMPARE(Colori(f.Text1->Modello()), Tratti(colori, int(testo.size())));
-        QCOMPARE(QPoint(f.Text1->SelStart(), f.Text1->SelLength()), QPoint());
+        QCOMPARE(f.palette().color(QPalette::Window), QColor(224, 255, 224));
+        QCOMPARE(Scritta(f, "titolo"), QStringLiteral("Nomi : indice degli esercizi"));
+        QCOMPARE(t->Testo(), testo);
+        QCOMPARE(Colori(t->Modello()), Tratti(colori, int(testo.size())));
+        QCOMPARE(QPoint(t->SelStart(), t->SelLength()), QPoint());
     }
 
     void stampa_data()
     {
-        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("categoria");
         QTest::addColumn<int>("pagine");
-        QTest::newRow("10") << 10 << 1;
-        QTest::newRow("17") << 17 << 2;
-        QTest::newRow("32") << 32 << 2;
+        QTest::newRow("Congiunzioni, 10") << 8 << 1;
+        QTest::newRow("Nomi, 32") << 1 << 2;
     }
 
     void stampa()
     {
-        QFETCH(int, numero);
+        QFETCH(int, categoria);
         QFETCH(int, pagine);
-        Categoria(numero);
+        PreparaCategoria(categoria);
         StampanteRegistrata registro;
         FinestraIndice f;
         f.show();
-        f.mnustampa->trigger();
-        QCOMPARE(a->messaggi.Testi(), QStringList{"Vuoi stampare questo indice di esercizi?"});
-        QCOMPARE(a->messaggi.mostrati[0].titolo, QStringLiteral("Zelora: Nomi"));
-        QCOMPARE(registro.documenti, 1);
-        QCOMPARE(registro.pagine, pagine);
-        QVERIFY(!f.isVisible());
-        QCOMPARE(f.result(), int(QDialog::Accepted));
+        Figlio<QAction>(f, "voceStampa")->trigger();
+        QCOMPARE(a->messaggi.mostrati.size(), 1);
+        QCOMPARE(QPoint(registro.documenti, registro.pagine), QPoint(1, pagine));
+        QVERIFY(!f.isVisible() && f.result() == QDialog::Accepted);
 
-        // The heading once, in bold 12 at 20, 10.
-        const Stampato& intestazione = registro.stampati.first();
-        QCOMPARE(intestazione.testo, QStringLiteral("ZELORA / NOMI : indice degli esercizi"));
-        QCOMPARE(QPointF(intestazione.x, intestazione.y), QPointF(20, 10));
-        QVERIFY(intestazione.grassetto && intestazione.dimensione == 12.0);
-        QCOMPARE(registro.Testi().filter(QStringLiteral("ZELORA")).size(), 1);
-
-        // Eight entries a column, two columns a sheet: bold 10 titles, plain 8 instructions below.
-        for (int n = 0; n < numero; ++n) {
-            const Stampato* t = Cerca(registro, QStringLiteral("Titolo %1").arg(n));
-            const Stampato* i = Cerca(registro, QStringLiteral("Istruzione %1").arg(n));
-            QVERIFY(t && i);
-            const double colonna = n % 16 < 8 ? 20 : 110;
-            // Under the heading at the start, at 20 mm at the top of other columns.
-            const double y = (n < 8 ? 22 : 20) + (n % 8) * 13.0;
-            QCOMPARE(QList<double>({double(t->pagina), t->x, t->y, t->dimensione}),
-                     QList<double>({double(n / 16 + 1), colonna, y, 10}));
-            QCOMPARE(QList<double>({double(i->pagina), i->x, i->y, i->dimensione}),
-                     QList<double>({double(t->pagina), colonna + 10, y + 5, 8}));
-            QVERIFY(t->grassetto && !i->grassetto);
+        // The heading once; eight entries a column, two columns a sheet, each sheet with its footer.
+        QStringList attese{Stampata(20, 10, 12, true, "ZELORA / " + Globali::CategoriaCorrente.toUpper()
+                                                          + " : indice degli esercizi"),
+                           Stampata(0, 16, 12, false, "")};
+        for (int n = 0; n <= Globali::UltimoEsercizio; ++n) {
+            const int pagina = n / 16 + 1;
+            if (n == 16)
+                attese << Stampata(1, 281, 8, false, Piede());
+            const double x = n % 16 < 8 ? 20 : 110, y = (n < 8 ? 22 : 20) + (n % 8) * 13.0;
+            attese << Stampata(x, y, 10, true, QStringLiteral("Titolo %1").arg(n + 1), pagina)
+                   << Stampata(x + 10, y + 5, 8, false, QStringLiteral("Istruzione %1").arg(n + 1), pagina)
+                   << Stampata(0, y + 9, 8, false, "", pagina);
         }
-
-        // Each sheet has its separator line and its footer.
-        QList<int> piedi;
-        for (const Stampato& s : registro.stampati)
-            if (s.testo == Piede()) {
-                piedi << s.pagina;
-                VerificaPiede(s);
-            }
-        QCOMPARE(piedi.size(), pagine);
+        QCOMPARE(Stampate(registro), attese << Stampata(1, 281, 8, false, Piede(), pagine));
         QCOMPARE(registro.linee.size(), pagine);
-        for (int p = 0; p < pagine; ++p) {
+        for (int p = 0; p < registro.linee.size(); ++p) {
             const LineaStampata& l = registro.linee[p];
-            QCOMPARE(piedi[p], p + 1);
-            QCOMPARE(QList<double>({double(l.pagina), l.x1, l.y1, l.x2, l.y2}),
-                     QList<double>({double(p + 1), 105, 20, 105, StampanteRegistrata::AltezzaPagina() - 20}));
+            QCOMPARE(QList<double>({double(l.pagina), l.x1, l.y1, l.x2, l.y2}), QList<double>({p + 1.0, 105, 20, 105, 267}));
         }
-    }
-
-    void larghezze_data()
-    {
-        const QString a30(30, QLatin1Char('a'));
-        QTest::addColumn<QString>("titolo");
-        QTest::addColumn<QString>("istruzione");
-        QTest::addColumn<QStringList>("righe");
-        QTest::newRow("38 e 40 su una riga") << a30 + " " + QString(7, 't') << a30 + " " + QString(9, 'i')
-                                             << QStringList{a30 + " " + QString(7, 't'), a30 + " " + QString(9, 'i')};
-        QTest::newRow("39 e 41 a capo") << a30 + " " + QString(8, 't') << a30 + " " + QString(10, 'i')
-                                        << QStringList{a30, QString(8, 't'), a30, QString(10, 'i')};
     }
 
     void larghezze()
     {
-        QFETCH(QString, titolo);
-        QFETCH(QString, istruzione);
-        QFETCH(QStringList, righe);
-        Categoria({titolo}, {istruzione});
+        // A title breaks past 38 characters, an instruction past 40.
+        const QString a30 = QString(30, QLatin1Char('a')) + ' ', t7(7, 't'), t8(8, 't'), i9(9, 'i'), i10(10, 'i');
+        Categoria({a30 + t7, a30 + t8}, {a30 + i10, a30 + i9});
         StampanteRegistrata registro;
         FinestraIndice f;
-        f.mnustampa_Click();
-        QCOMPARE(registro.Testi().mid(2, righe.size()), righe);
-        for (int i = 0; i < righe.size(); ++i)
-            QCOMPARE(registro.stampati[2 + i].x, i < righe.size() / 2 ? 20.0 : 30.0);
-    }
-
-    void stampanteGuasta()
-    {
-        Categoria(3);
-        StampanteRegistrata registro;
-        registro.fallisceAllaFine = true;
-        FinestraIndice f;
-        f.show();
-        f.mnustampa_Click();
-        VerificaErroreStampa(a->messaggi, registro, QStringLiteral("Zelora: Nomi"));
-        QVERIFY(f.isVisible());
+        Figlio<QAction>(f, "voceStampa")->trigger();
+        QCOMPARE(Stampate(registro).mid(2, 8),
+                 (QStringList{Stampata(20, 22, 10, true, a30 + t7), Stampata(30, 27, 8, false, a30.trimmed()),
+                              Stampata(30, 31, 8, false, i10), Stampata(0, 35, 8, false, ""),
+                              Stampata(20, 39, 10, true, a30.trimmed()), Stampata(20, 44, 10, true, t8),
+                              Stampata(30, 49, 8, false, a30 + i9), Stampata(0, 53, 8, false, "")}));
     }
 
     void pulsanti()
     {
-        Categoria(3);
+        PreparaCategoria(1);
         FinestraIndice f;
-        VerificaPulsanti(f, f.mnuEsci, *a, QStringLiteral("Vuoi stampare questo indice di esercizi?"));
-    }
-
-    void apertoDallEsercizioEDalMenu()
-    {
-        QStringList titoli;
-        GestoreModali modali([&titoli](QWidget* w) {
-            if (auto* f = qobject_cast<FinestraIndice*>(w))
-                titoli << f->lblTitolo->text() + QStringLiteral(" | ") + f->Text1->Testo().section("\r\n", 1, 1);
-        });
-        Categoria({"Primo"}, {"Clicca."});
-        FinestraEsercizi e;
-        e.setAttribute(Qt::WA_DeleteOnClose, false);
-        e.findChild<QAction*>(QStringLiteral("voceIndice"))->trigger();
-
-        a->cartella.CopiaDatiDistribuiti();
-        MenuPrincipale menu;
-        menu.Picture_Click(1);
-        QCOMPARE(modali.aperte, (QStringList{"FinestraIndice", "FinestraIndice"}));
-        QVERIFY(!Globali::TitoloIndice.value(0).isEmpty());
-        QCOMPARE(titoli, (QStringList{"Nomi : indice degli esercizi | Primo",
-                                      "Nomi : indice degli esercizi | " + Globali::TitoloIndice.value(0)}));
+        VerificaPulsanti(f, Figlio<QAction>(f, "voceEsci"), *a, QStringLiteral("Vuoi stampare questo indice di esercizi?"));
+        // A printer failing at the end is reported, and the window stays.
+        StampanteRegistrata guasta;
+        guasta.fallisceAllaFine = true;
+        a->messaggi.mostrati.clear();
+        f.show();
+        Figlio<QAction>(f, "voceStampa")->trigger();
+        VerificaErroreStampa(a->messaggi, guasta, QStringLiteral("Zelora: Nomi"));
+        QVERIFY(f.isVisible());
     }
 
 private:

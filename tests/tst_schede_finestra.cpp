@@ -120,10 +120,10 @@ struct Banco {
         GestoreModali g([nome](QWidget* finestra) {
             if (auto* f = qobject_cast<FinestraNome*>(finestra)) {
                 QCOMPARE(f->windowTitle(), QStringLiteral("Nomi"));
-                QCOMPARE(f->findChild<QLabel*>()->text(), QStringLiteral("Nome e cognome:"));
-                QTest::keyClicks(f->findChild<QLineEdit*>(), nome);
+                QCOMPARE(f->findChild<QLabel*>(QStringLiteral("richiesta"))->text(), QStringLiteral("Nome e cognome:"));
+                QTest::keyClicks(f->findChild<QWidget*>(QStringLiteral("nome")), nome);
                 if (f->isVisible())
-                    QTest::mouseClick(f->findChild<QPushButton*>(), Qt::LeftButton);
+                    QTest::mouseClick(f->findChild<QWidget*>(QStringLiteral("pulsanteOk")), Qt::LeftButton);
             }
         });
         Voce("voceCrea")->trigger();

@@ -56,21 +56,21 @@ FinestraInformazioni::FinestraInformazioni(QWidget* parent)
     setPalette(pal);
     setFixedSize(tw(7650), tw(5400));
 
-    Text1 = new CasellaTesto(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(tw(150), tw(135), tw(7350), tw(4500));
-    Text1->ImpostaFontPredefinito(QFont(QStringLiteral("Verdana"), 10));
-    Text1->ImpostaTesto(TestoInformazioni());
+    m_testo = new CasellaTesto(this);
+    m_testo->setObjectName(QStringLiteral("testo"));
+    m_testo->setGeometry(tw(150), tw(135), tw(7350), tw(4500));
+    m_testo->ImpostaFontPredefinito(QFont(QStringLiteral("Verdana"), 10));
+    m_testo->ImpostaTesto(TestoInformazioni());
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(tw(6795), tw(4770), tw(690), tw(420));
-    Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(192,192,192); }"));
-    Command1->setCursor(CursoreMano());
-    connect(Command1, &QPushButton::clicked, this, &FinestraInformazioni::Command1_Click);
+    m_pulsanteOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pulsanteOk->setObjectName(QStringLiteral("pulsanteOk"));
+    m_pulsanteOk->setGeometry(tw(6795), tw(4770), tw(690), tw(420));
+    m_pulsanteOk->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(192,192,192); }"));
+    m_pulsanteOk->setCursor(CursoreMano());
+    connect(m_pulsanteOk, &QPushButton::clicked, this, &FinestraInformazioni::okPremuto);
 }
 
-void FinestraInformazioni::Command1_Click()
+void FinestraInformazioni::okPremuto()
 {
     SuonaCue(QStringLiteral("press.wav"));
     accept();

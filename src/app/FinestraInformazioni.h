@@ -9,9 +9,11 @@ class FinestraInformazioni : public QDialog {
     Q_OBJECT
 public:
     explicit FinestraInformazioni(QWidget* parent = nullptr);
-    static QString TestoInformazioni();
-    void Command1_Click();
 
-    CasellaTesto* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
+private:
+    static QString TestoInformazioni();
+    void okPremuto();
+
+    CasellaTesto* m_testo = nullptr;
+    QPushButton* m_pulsanteOk = nullptr;
 };

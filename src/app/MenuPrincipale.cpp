@@ -72,24 +72,26 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     pal.setColor(QPalette::Window, QColor(0, 0, 128));
     setPalette(pal);
 
-    Pannello = new QLabel(this);
-    Pannello->setObjectName(QStringLiteral("Pannello"));
-    Pannello->resize(tw(12000), tw(9000));
-    static_cast<QLabel*>(Pannello)->setPixmap(ImmagineSfondo(Pannello->size()));
-    Pannello->setMouseTracking(true);
-    Pannello->installEventFilter(this);
+    m_pannello = new QLabel(this);
+    m_pannello->setObjectName(QStringLiteral("pannello"));
+    m_pannello->resize(tw(12000), tw(9000));
+    m_pannello->setPixmap(ImmagineSfondo(m_pannello->size()));
+    m_pannello->setMouseTracking(true);
+    m_pannello->installEventFilter(this);
 
-    Cornice = new QFrame(Pannello);
-    Cornice->setObjectName(QStringLiteral("Cornice"));
-    Cornice->setFrameShape(QFrame::Box);
-    Cornice->setLineWidth(2);
-    Cornice->setStyleSheet(QStringLiteral("QFrame { border: 2px solid rgb(200,0,0); }"));
-    Cornice->setVisible(false);
-    Cornice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_cornice = new QFrame(m_pannello);
+    m_cornice->setObjectName(QStringLiteral("cornice"));
+    m_cornice->setFrameShape(QFrame::Box);
+    m_cornice->setLineWidth(2);
+    m_cornice->setStyleSheet(QStringLiteral("QFrame { border: 2px solid rgb(200,0,0); }"));
+    m_cornice->setVisible(false);
+    m_cornice->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (int i = 0; i < 14; ++i) {
-        auto* e = new QLabel(QString::fromUtf8(Posizioni[i].caption), Pannello);
-        e->setObjectName(QStringLiteral("Label%1").arg(i));
+        auto* e = new QLabel(QString::fromUtf8(Posizioni[i].caption), m_pannello);
+        e->setObjectName(i == VoceEsci   ? QStringLiteral("esci")
+                         : i == VoceInfo ? QStringLiteral("info")
+                                         : QStringLiteral("categoria%1").arg(i));
         e->setGeometry(tw(Posizioni[i].left), tw(Posizioni[i].top), tw(Posizioni[i].width),
                        tw(AltezzaVisibile));
         QFont f(QStringLiteral("Arial"));
@@ -101,11 +103,11 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
         e->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(colore.name()));
         e->setMouseTracking(true);
         e->installEventFilter(this);
-        Etichette[i] = e;
+        m_etichette[i] = e;
     }
     for (int i = 0; i < 12; ++i) {
-        auto* l = new QLabel(Pannello);
-        l->setObjectName(QStringLiteral("Picture%1").arg(i));
+        auto* l = new QLabel(m_pannello);
+        l->setObjectName(QStringLiteral("libro%1").arg(i));
         l->setGeometry(tw(LeftLibro(i)), tw(Posizioni[i].top), tw(480), tw(480));
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);
@@ -116,31 +118,31 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
         l->setCursor(CursoreMano());
         l->setMouseTracking(true);
         l->installEventFilter(this);
-        Libri[i] = l;
+        m_libri[i] = l;
     }
-    Credito = new QLabel(Pannello);
-    Credito->setObjectName(QStringLiteral("Credito"));
-    Credito->setGeometry(tw(3900), tw(1875), tw(4110), tw(630));
-    Credito->setFont(QFont(QStringLiteral("Verdana"), 9.75));
-    Credito->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,128); background: transparent; }"));
-    Credito->setAlignment(Qt::AlignCenter);
-    Credito->setWordWrap(true);
-    Credito->setText(QStringLiteral("Un progetto libero per la scuola primaria e media,\nper gli adulti e per gli stranieri"));
-    auto* linea = new QFrame(Pannello);
-    linea->setObjectName(QStringLiteral("Linea1"));
+    m_sottotitolo = new QLabel(m_pannello);
+    m_sottotitolo->setObjectName(QStringLiteral("sottotitolo"));
+    m_sottotitolo->setGeometry(tw(3900), tw(1875), tw(4110), tw(630));
+    m_sottotitolo->setFont(QFont(QStringLiteral("Verdana"), 9.75));
+    m_sottotitolo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,128); background: transparent; }"));
+    m_sottotitolo->setAlignment(Qt::AlignCenter);
+    m_sottotitolo->setWordWrap(true);
+    m_sottotitolo->setText(QStringLiteral("Un progetto libero per la scuola primaria e media,\nper gli adulti e per gli stranieri"));
+    auto* linea = new QFrame(m_pannello);
+    linea->setObjectName(QStringLiteral("linea"));
     linea->setGeometry(tw(1200), tw(3600), tw(9600), tw(30));
     linea->setStyleSheet(QStringLiteral("background-color: rgb(0,0,128);"));
 
     // Start-up, in order: panel centred, exercise window prepared hidden,
     // pointers and books, folders of the categories.
     const QRect schermo = QGuiApplication::primaryScreen()->geometry();
-    Pannello->move((schermo.width() - Pannello->width()) / 2,
-                   (schermo.height() - Pannello->height()) / 2);
+    m_pannello->move((schermo.width() - m_pannello->width()) / 2,
+                     (schermo.height() - m_pannello->height()) / 2);
     CreaFinestraEsercizi();
     for (int i = 0; i < 12; ++i)
-        Etichette[i]->setCursor(CursoreMano());
+        m_etichette[i]->setCursor(CursoreMano());
     for (int i = 0; i < 12; ++i)
-        CartellaCategoria[i] = QString::fromUtf8(DatiCategoria(i).cartella);
+        m_cartelle[i] = QString::fromUtf8(DatiCategoria(i).cartella);
 }
 
 MenuPrincipale::~MenuPrincipale()
@@ -160,7 +162,7 @@ void MenuPrincipale::CreaFinestraEsercizi()
 void MenuPrincipale::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    Pannello->move((width() - Pannello->width()) / 2, (height() - Pannello->height()) / 2);
+    m_pannello->move((width() - m_pannello->width()) / 2, (height() - m_pannello->height()) / 2);
 }
 
 void MenuPrincipale::MostraDiNuovo()
@@ -176,20 +178,25 @@ void MenuPrincipale::closeEvent(QCloseEvent* e)
     emit fineProgramma();
 }
 
-void MenuPrincipale::Label_Click(int indice)
+void MenuPrincipale::etichettaCliccata(int indice)
 {
-    if (indice == 12) {
+    if (indice == VoceEsci) {
         emit fineProgramma();
         return;
     }
-    if (indice == 13) {
+    if (indice == VoceInfo) {
         FinestraInformazioni info(this);
         info.exec();
         return;
     }
+    ScegliCategoria(indice);
+}
+
+void MenuPrincipale::ScegliCategoria(int indice)
+{
     if (indice < 0 || indice > 11)
         return;
-    Globali::CategoriaCorrente = CartellaCategoria[indice];
+    Globali::CategoriaCorrente = m_cartelle[indice];
     Globali::EstensioneScheda = QStringLiteral("Zlr") + CodiceScheda(indice);
     NumeroMassimoEsercizi(indice);
     const int n = Globali::UltimoEsercizio + 1;
@@ -199,14 +206,11 @@ void MenuPrincipale::Label_Click(int indice)
     Globali::TestoScritto = QVector<QString>(n);
     Globali::EsercizioFatto = QVector<bool>(n, false);
     Globali::Giudizio = QVector<QString>(n);
-    LeggiIndice();
-    if (ErroreIndice == 1) {
-        ErroreIndice = 0;
+    if (!LeggiIndice())
         return;
-    }
+    // Without the written index the exercises still run; only their paper
+    // version is missing.
     LeggiIndiceScritto();
-    if (ErroreIndice == 1)
-        ErroreIndice = 0;
     if (!m_esercizi)
         CreaFinestraEsercizi();
     m_esercizi->setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
@@ -214,7 +218,7 @@ void MenuPrincipale::Label_Click(int indice)
     hide();
 }
 
-void MenuPrincipale::Picture_Click(int indice)
+void MenuPrincipale::libroCliccato(int indice)
 {
     if (indice < 0 || indice > 11)
         return;
@@ -225,31 +229,31 @@ void MenuPrincipale::Picture_Click(int indice)
     Globali::TestoIndice = QVector<QString>(n);
     Globali::TitoloScritto = QVector<QString>(n);
     Globali::TestoScritto = QVector<QString>(n);
-    Globali::CategoriaCorrente = CartellaCategoria[indice];
+    Globali::CategoriaCorrente = m_cartelle[indice];
+    // A short index still shows, with the entries it has.
     LeggiIndice();
-    ErroreIndice = 0;
-    FinestraIndice indice_(this);
-    indice_.exec();
+    FinestraIndice finestra(this);
+    finestra.exec();
 }
 
-void MenuPrincipale::LeggiIndice()
+bool MenuPrincipale::LeggiIndice()
 {
-    if (!LeggiFileIndice(PercorsoIndice(), Globali::TitoloIndice, Globali::TestoIndice)) {
-        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
-                        QStringLiteral("Si è verificato un errore, questa serie di esercizi non è disponibile.\r\n"
-                                       "Per ripristinarla è necessario reinstallare il programma."));
-        ErroreIndice = 1;
-    }
+    if (LeggiFileIndice(PercorsoIndice(), Globali::TitoloIndice, Globali::TestoIndice))
+        return true;
+    MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
+                    QStringLiteral("Si è verificato un errore, questa serie di esercizi non è disponibile.\r\n"
+                                   "Per ripristinarla è necessario reinstallare il programma."));
+    return false;
 }
 
-void MenuPrincipale::LeggiIndiceScritto()
+bool MenuPrincipale::LeggiIndiceScritto()
 {
-    if (!LeggiFileIndice(PercorsoIndiceScritto(), Globali::TitoloScritto, Globali::TestoScritto)) {
-        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
-                        QStringLiteral("La versione scritta di questi esercizi non è disponibile.\r\n"
-                                       "Per ripristinarla è necessario reinstallare il programma."));
-        ErroreIndice = 1;
-    }
+    if (LeggiFileIndice(PercorsoIndiceScritto(), Globali::TitoloScritto, Globali::TestoScritto))
+        return true;
+    MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
+                    QStringLiteral("La versione scritta di questi esercizi non è disponibile.\r\n"
+                                   "Per ripristinarla è necessario reinstallare il programma."));
+    return false;
 }
 
 void MenuPrincipale::ImpostaDimensione(QLabel* etichetta, double punti)
@@ -259,37 +263,37 @@ void MenuPrincipale::ImpostaDimensione(QLabel* etichetta, double punti)
     etichetta->setFont(f);
 }
 
-void MenuPrincipale::Label_MouseMove(int indice)
+void MenuPrincipale::Incornicia(int indice)
 {
-    const QRect g = Etichette[indice]->geometry();
-    Cornice->setGeometry(g.left() - tw(8), g.top() - tw(2), g.width() + tw(18),
-                         g.height() + tw(8));
-    Cornice->setVisible(true);
-    Cornice->raise();
-    ImpostaDimensione(Etichette[indice], 18);
-    Evidenziato = true;
+    const QRect g = m_etichette[indice]->geometry();
+    m_cornice->setGeometry(g.left() - tw(8), g.top() - tw(2), g.width() + tw(18), g.height() + tw(8));
+    m_cornice->setVisible(true);
+    m_cornice->raise();
 }
 
-void MenuPrincipale::Picture_MouseMove(int indice)
+void MenuPrincipale::etichettaSorvolata(int indice)
 {
-    Evidenziato = true;
-    Libri[indice]->setPixmap(ImmagineLibroAperto());
-    const QRect g = Etichette[indice]->geometry();
-    Cornice->setGeometry(g.left() - tw(8), g.top() - tw(2), g.width() + tw(18),
-                         g.height() + tw(8));
-    Cornice->setVisible(true);
-    Cornice->raise();
+    Incornicia(indice);
+    ImpostaDimensione(m_etichette[indice], 18);
+    m_evidenziato = true;
 }
 
-void MenuPrincipale::Pannello_MouseMove()
+void MenuPrincipale::libroSorvolato(int indice)
 {
-    if (!Evidenziato)
+    m_evidenziato = true;
+    m_libri[indice]->setPixmap(ImmagineLibroAperto());
+    Incornicia(indice);
+}
+
+void MenuPrincipale::sfondoSorvolato()
+{
+    if (!m_evidenziato)
         return;
-    Evidenziato = false;
-    Cornice->setVisible(false);
-    for (QLabel* l : Libri)
+    m_evidenziato = false;
+    m_cornice->setVisible(false);
+    for (QLabel* l : m_libri)
         l->setPixmap(ImmagineLibroChiuso());
-    for (QLabel* e : Etichette)
+    for (QLabel* e : m_etichette)
         ImpostaDimensione(e, 16);
 }
 
@@ -299,24 +303,24 @@ bool MenuPrincipale::eventFilter(QObject* oggetto, QEvent* evento)
     if (tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(oggetto, evento);
     for (int i = 0; i < 14; ++i) {
-        if (oggetto == Etichette[i]) {
+        if (oggetto == m_etichette[i]) {
             if (tipo == QEvent::MouseMove)
-                Label_MouseMove(i);
+                etichettaSorvolata(i);
             else
-                Label_Click(i);
+                etichettaCliccata(i);
             return true;
         }
     }
     for (int i = 0; i < 12; ++i) {
-        if (oggetto == Libri[i]) {
+        if (oggetto == m_libri[i]) {
             if (tipo == QEvent::MouseMove)
-                Picture_MouseMove(i);
+                libroSorvolato(i);
             else
-                Picture_Click(i);
+                libroCliccato(i);
             return true;
         }
     }
-    if (oggetto == Pannello && tipo == QEvent::MouseMove)
-        Pannello_MouseMove();
+    if (oggetto == m_pannello && tipo == QEvent::MouseMove)
+        sfondoSorvolato();
     return QWidget::eventFilter(oggetto, evento);
 }

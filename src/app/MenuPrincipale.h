@@ -15,27 +15,11 @@ public:
     explicit MenuPrincipale(QWidget* parent = nullptr);
     ~MenuPrincipale() override;
 
-    void Label_Click(int indice);
-    void Picture_Click(int indice);
-    void Label_MouseMove(int indice);
-    void Picture_MouseMove(int indice);
-    void Pannello_MouseMove();
-    void LeggiIndice();
-    void LeggiIndiceScritto();
-    // The exercise window returns here.
-    void MostraDiNuovo();
+    // The category chosen (0-11): its index files are read and the exercise
+    // window takes the place of the menu.
+    void ScegliCategoria(int indice);
 
     FinestraEsercizi* Esercizi() const { return m_esercizi; }
-
-    std::array<QString, 12> CartellaCategoria;
-    qint16 ErroreIndice = 0;
-    bool Evidenziato = false; // hover flag
-
-    QWidget* Pannello = nullptr;
-    std::array<QLabel*, 14> Etichette{};
-    std::array<QLabel*, 12> Libri{};
-    QFrame* Cornice = nullptr;
-    QLabel* Credito = nullptr;
 
 signals:
     // "Esci": the program ends at once.
@@ -47,7 +31,33 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // Entries 0-11 are the categories, 12 "Esci", 13 "Info".
+    static constexpr int VoceEsci = 12;
+    static constexpr int VoceInfo = 13;
+
     void CreaFinestraEsercizi();
+    // The exercise window returns here.
+    void MostraDiNuovo();
+    // Each reads its index file into the program-wide values; false, after
+    // the message, when the file is missing or short.
+    bool LeggiIndice();
+    bool LeggiIndiceScritto();
     void ImpostaDimensione(QLabel* etichetta, double punti);
+    void etichettaCliccata(int indice);
+    // The book beside a category shows its index without leaving the menu.
+    void libroCliccato(int indice);
+    void etichettaSorvolata(int indice);
+    void libroSorvolato(int indice);
+    void sfondoSorvolato();
+    void Incornicia(int indice);
+
+    std::array<QString, 12> m_cartelle;
+    bool m_evidenziato = false; // a label or a book is under the pointer
+
+    QLabel* m_pannello = nullptr;
+    std::array<QLabel*, 14> m_etichette{};
+    std::array<QLabel*, 12> m_libri{};
+    QFrame* m_cornice = nullptr;
+    QLabel* m_sottotitolo = nullptr;
     QPointer<FinestraEsercizi> m_esercizi;
 };

@@ -8,9 +8,7 @@
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 const QColor Rosso(255, 0, 0);
@@ -36,31 +34,28 @@ QFont FontTesto()
 } // namespace
 
 FinestraAiuto::FinestraAiuto(QWidget* parent)
-    : FinestraPagina(parent, Aspetto{"FinestraAiuto", "mnuesci", 9600, QColor(255, 255, 224),
-                                     QColor(128, 0, 0), FontTesto()})
-    , mnuesci(m_esci)
+    : FinestraPagina(parent, Aspetto{"FinestraAiuto", 9600, QColor(255, 255, 224), QColor(128, 0, 0),
+                                     FontTesto()})
 {
-    lblTitolo->setText(QStringLiteral("HELP"));
-    connect(mnuesci, &QAction::triggered, this, &FinestraAiuto::mnuesci_Click);
-
-    Form_Load();
+    Titolo()->setText(QStringLiteral("HELP"));
+    MostraPagina();
 }
 
-bool FinestraAiuto::LeggiPagina(const QString& percorso, Pagina& pagina)
+bool FinestraAiuto::LeggiPagina(const QString& percorso, Contenuto& contenuto)
 {
     LettoreCampi file;
     if (percorso.isEmpty() || !file.Apri(percorso))
         return false;
-    if (!file.LeggiTesto(pagina.titolo))
+    if (!file.LeggiTesto(contenuto.titolo))
         return false;
-    for (QString& chiave : pagina.chiavi)
+    for (QString& chiave : contenuto.chiavi)
         if (!file.LeggiTesto(chiave))
             return false;
-    pagina.righe.clear();
+    contenuto.righe.clear();
     QString campo;
     while (!file.FineFile() && file.LeggiTesto(campo))
-        pagina.righe << campo;
-    return !pagina.righe.isEmpty();
+        contenuto.righe << campo;
+    return !contenuto.righe.isEmpty();
 }
 
 QString FinestraAiuto::TestoVisibile(const QStringList& righe)
@@ -82,26 +77,26 @@ QString FinestraAiuto::TestoVisibile(const QStringList& righe)
     return testo;
 }
 
-void FinestraAiuto::Form_Load()
+void FinestraAiuto::MostraPagina()
 {
     setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
-    Pagina pagina;
-    if (!LeggiPagina(Globali::FileHelp, pagina)) {
+    Contenuto contenuto;
+    if (!LeggiPagina(Globali::FileHelp, contenuto)) {
         MostraErrore();
         return;
     }
-    lblTitolo->setText(pagina.titolo);
-    Text1->ImpostaTesto(TestoVisibile(pagina.righe));
-    const QString testo = Text1->Testo();
+    Titolo()->setText(contenuto.titolo);
+    Pagina()->ImpostaTesto(TestoVisibile(contenuto.righe));
+    const QString testo = Pagina()->Testo();
 
     // "Esempi" is marked together with the colon that normally follows it.
     Evidenzia(testo.indexOf(QStringLiteral("Esempi")), 7);
-    for (const QString& chiave : pagina.chiavi)
+    for (const QString& chiave : contenuto.chiavi)
         if (!chiave.isEmpty())
             Evidenzia(testo.lastIndexOf(chiave), chiave.size());
-    if (!pagina.titolo.isEmpty())
-        Evidenzia(testo.indexOf(pagina.titolo), pagina.titolo.size());
-    Text1->ImpostaSelStart(0);
+    if (!contenuto.titolo.isEmpty())
+        Evidenzia(testo.indexOf(contenuto.titolo), contenuto.titolo.size());
+    Pagina()->ImpostaSelStart(0);
 }
 
 void FinestraAiuto::Evidenzia(int inizio, int lunghezza)
@@ -109,35 +104,29 @@ void FinestraAiuto::Evidenzia(int inizio, int lunghezza)
     // Nothing to mark when the word is not on the page.
     if (inizio < 0)
         return;
-    Text1->ImpostaSelezione(inizio, lunghezza);
-    Text1->ImpostaSelColor(Rosso);
-    Text1->ImpostaSelBold(true);
+    Pagina()->ImpostaSelezione(inizio, lunghezza);
+    Pagina()->ImpostaSelColor(Rosso);
+    Pagina()->ImpostaSelBold(true);
 }
 
 void FinestraAiuto::MostraErrore()
 {
-    Text1->ImpostaTesto(QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
-                                       "E' necessario reinstallare il programma."));
-    Text1->ImpostaSelStart(0);
-    lblTitolo->setText(QStringLiteral("Si è verificato un errore."));
-    Command2->setVisible(false);
-    mnustampa->setVisible(false);
+    Pagina()->ImpostaTesto(QStringLiteral("Il file di help per questo esercizio non è disponibile.\r\n"
+                                          "E' necessario reinstallare il programma."));
+    Pagina()->ImpostaSelStart(0);
+    Titolo()->setText(QStringLiteral("Si è verificato un errore."));
+    NascondiStampa();
 }
 
-void FinestraAiuto::mnuesci_Click()
-{
-    accept();
-}
-
-void FinestraAiuto::mnustampa_Click()
+void FinestraAiuto::Stampa()
 {
     const QString titolo = windowTitle();
     if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare questa pagina?")))
         return;
     // The file is read before the printer starts, so that a failed read
     // never sends half a sheet.
-    Pagina pagina;
-    if (!LeggiPagina(Globali::FileHelp, pagina)) {
+    Contenuto contenuto;
+    if (!LeggiPagina(Globali::FileHelp, contenuto)) {
         MostraErroreStampa(this, titolo);
         return;
     }
@@ -149,12 +138,12 @@ void FinestraAiuto::mnustampa_Click()
     s->ImpostaX(20);
     s->Stampa(QStringLiteral("ZELORA"));
     s->Stampa(QString());
-    StampaRiga(*s, pagina.titolo);
+    StampaRiga(*s, contenuto.titolo);
     s->Stampa(QString());
     s->ImpostaDimensione(10);
     s->ImpostaGrassetto(false);
     // Printed as stored: the substitute characters stay as they are.
-    for (const QString& riga : pagina.righe)
+    for (const QString& riga : contenuto.righe)
         StampaRiga(*s, riga);
     StampaPiePagina(*s);
     if (!s->Fine())

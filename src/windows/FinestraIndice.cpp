@@ -7,9 +7,7 @@
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -40,13 +38,10 @@ QFont FontTesto()
 } // namespace
 
 FinestraIndice::FinestraIndice(QWidget* parent)
-    : FinestraPagina(parent, Aspetto{"FinestraIndice", "mnuEsci", 8400, QColor(224, 255, 224),
-                                     QColor(0, 0, 128), FontTesto()})
-    , mnuEsci(m_esci)
+    : FinestraPagina(parent, Aspetto{"FinestraIndice", 8400, QColor(224, 255, 224), QColor(0, 0, 128),
+                                     FontTesto()})
 {
-    connect(mnuEsci, &QAction::triggered, this, &FinestraIndice::mnuEsci_Click);
-
-    Form_Load();
+    MostraIndice();
 }
 
 QString FinestraIndice::TestoVisibile()
@@ -59,25 +54,20 @@ QString FinestraIndice::TestoVisibile()
     return testo;
 }
 
-void FinestraIndice::Form_Load()
+void FinestraIndice::MostraIndice()
 {
     setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
-    lblTitolo->setText(Globali::CategoriaCorrente + QStringLiteral(" : indice degli esercizi"));
-    Text1->ImpostaTesto(TestoVisibile());
-    const QString testo = Text1->Testo();
+    Titolo()->setText(Globali::CategoriaCorrente + QStringLiteral(" : indice degli esercizi"));
+    Pagina()->ImpostaTesto(TestoVisibile());
+    const QString testo = Pagina()->Testo();
     // Each selection turns blue through the selection colouring.
     for (int n = 0; n <= Globali::UltimoEsercizio; ++n) {
         const QString titolo = Globali::TitoloIndice.value(n);
         if (titolo.isEmpty())
             continue;
-        Text1->ImpostaSelezione(testo.indexOf(titolo), titolo.size());
+        Pagina()->ImpostaSelezione(testo.indexOf(titolo), titolo.size());
     }
-    Text1->ImpostaSelStart(0);
-}
-
-void FinestraIndice::mnuEsci_Click()
-{
-    accept();
+    Pagina()->ImpostaSelStart(0);
 }
 
 void FinestraIndice::FinisciPagina(Stampante& s)
@@ -87,7 +77,7 @@ void FinestraIndice::FinisciPagina(Stampante& s)
     s.Linea(Separatore, 20, Separatore, s.AltezzaStampabile() - 20);
 }
 
-void FinestraIndice::mnustampa_Click()
+void FinestraIndice::Stampa()
 {
     const QString titolo = windowTitle();
     if (!ChiediStampa(this, titolo, QStringLiteral("Vuoi stampare questo indice di esercizi?")))

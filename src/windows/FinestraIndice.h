@@ -9,17 +9,13 @@ class FinestraIndice : public FinestraPagina {
 public:
     explicit FinestraIndice(QWidget* parent = nullptr);
 
+private:
     // The index as shown: an empty line, then title and instruction of each
     // exercise, exercises separated by an empty line.
     static QString TestoVisibile();
 
-    void Form_Load();
-    void mnustampa_Click() override;
-    void mnuEsci_Click();
-
-    QAction* mnuEsci;
-
-private:
+    void MostraIndice();
+    void Stampa() override;
     // Footer and the line between the two columns.
     static void FinisciPagina(Stampante& s);
 };

@@ -32,33 +32,33 @@ FinestraNome::FinestraNome(QWidget* parent)
     sfondo.setColor(QPalette::Window, QColor(224, 224, 224));
     setPalette(sfondo);
 
-    Label1 = new QLabel(QStringLiteral("Nome e cognome:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(tw(2955), tw(135), tw(1740), tw(240));
-    Label1->setFont(Carattere(QStringLiteral("Arial"), 9.75, true));
+    m_richiesta = new QLabel(QStringLiteral("Nome e cognome:"), this);
+    m_richiesta->setObjectName(QStringLiteral("richiesta"));
+    m_richiesta->setGeometry(tw(2955), tw(135), tw(1740), tw(240));
+    m_richiesta->setFont(Carattere(QStringLiteral("Arial"), 9.75, true));
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(tw(105), tw(525), tw(7410), tw(375));
-    Text1->setFont(Carattere(QStringLiteral("Arial"), 15.75, false));
-    Text1->setStyleSheet(QStringLiteral("QLineEdit { color: rgb(0,0,255); background-color: white; }"));
+    m_nome = new QLineEdit(this);
+    m_nome->setObjectName(QStringLiteral("nome"));
+    m_nome->setGeometry(tw(105), tw(525), tw(7410), tw(375));
+    m_nome->setFont(Carattere(QStringLiteral("Arial"), 15.75, false));
+    m_nome->setStyleSheet(QStringLiteral("QLineEdit { color: rgb(0,0,255); background-color: white; }"));
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(tw(6825), tw(1080), tw(690), tw(420));
-    Command1->setFont(Carattere(QStringLiteral("Verdana"), 9.75, true));
-    Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(192,192,192); }"));
-    Command1->setCursor(CursoreMano());
-    Command1->setDefault(true);
-    connect(Command1, &QPushButton::clicked, this, &FinestraNome::Command1_Click);
+    m_pulsanteOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pulsanteOk->setObjectName(QStringLiteral("pulsanteOk"));
+    m_pulsanteOk->setGeometry(tw(6825), tw(1080), tw(690), tw(420));
+    m_pulsanteOk->setFont(Carattere(QStringLiteral("Verdana"), 9.75, true));
+    m_pulsanteOk->setStyleSheet(QStringLiteral("QPushButton { background-color: rgb(192,192,192); }"));
+    m_pulsanteOk->setCursor(CursoreMano());
+    m_pulsanteOk->setDefault(true);
+    connect(m_pulsanteOk, &QPushButton::clicked, this, &FinestraNome::okPremuto);
 
-    Text1->setFocus();
+    m_nome->setFocus();
 }
 
-void FinestraNome::Command1_Click()
+void FinestraNome::okPremuto()
 {
     SuonaCue(QStringLiteral("press.wav"));
-    Globali::NomeAlunno = Text1->text();
+    Globali::NomeAlunno = m_nome->text();
     if (Globali::NomeAlunno.isEmpty()) {
         const Risposta r = MostraMessaggio(
             this, Icona::Domanda, Pulsanti::SiNoAnnulla, Globali::CategoriaCorrente,

@@ -14,9 +14,10 @@ class FinestraNome : public QDialog {
 public:
     explicit FinestraNome(QWidget* parent = nullptr);
 
-    void Command1_Click();
+private:
+    void okPremuto();
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* m_richiesta = nullptr;
+    QLineEdit* m_nome = nullptr;
+    QPushButton* m_pulsanteOk = nullptr;
 };

@@ -20,63 +20,71 @@ FinestraPagina::FinestraPagina(QWidget* parent, const Aspetto& aspetto)
     pal.setColor(QPalette::Window, aspetto.sfondo);
     setPalette(pal);
 
-    Menu = new QMenuBar(this);
-    Menu->setObjectName(QStringLiteral("Menu"));
-    Menu->setNativeMenuBar(false);
-    mnustampa = Menu->addAction(QStringLiteral("STAMPA"));
-    mnustampa->setObjectName(QStringLiteral("mnustampa"));
-    m_esci = Menu->addAction(QStringLiteral("   ESCI"));
-    m_esci->setObjectName(QLatin1String(aspetto.nomeEsci));
-    const int alto = Menu->sizeHint().height();
+    m_barra = new QMenuBar(this);
+    m_barra->setObjectName(QStringLiteral("barraMenu"));
+    m_barra->setNativeMenuBar(false);
+    m_voceStampa = m_barra->addAction(QStringLiteral("STAMPA"));
+    m_voceStampa->setObjectName(QStringLiteral("voceStampa"));
+    m_voceEsci = m_barra->addAction(QStringLiteral("   ESCI"));
+    m_voceEsci->setObjectName(QStringLiteral("voceEsci"));
+    const int alto = m_barra->sizeHint().height();
     const int larghezza = aspetto.larghezza;
     setFixedSize(tw(larghezza), tw(7200) + alto);
-    Menu->setGeometry(0, 0, width(), alto);
+    m_barra->setGeometry(0, 0, width(), alto);
 
-    lblTitolo = new QLabel(this);
-    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setGeometry(tw(240), alto + tw(120), tw(larghezza - 480), tw(420));
+    m_titolo = new QLabel(this);
+    m_titolo->setObjectName(QStringLiteral("titolo"));
+    m_titolo->setGeometry(tw(240), alto + tw(120), tw(larghezza - 480), tw(420));
     QFont fTitolo(QStringLiteral("Arial"), 14);
     fTitolo.setBold(true);
-    lblTitolo->setFont(fTitolo);
-    lblTitolo->setStyleSheet(QStringLiteral("color: %1;").arg(aspetto.coloreTitolo.name()));
+    m_titolo->setFont(fTitolo);
+    m_titolo->setStyleSheet(QStringLiteral("color: %1;").arg(aspetto.coloreTitolo.name()));
 
-    Text1 = new CasellaTesto(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(tw(240), alto + tw(660), tw(larghezza - 480), tw(5700));
-    Text1->ImpostaFontPredefinito(aspetto.fontTesto);
+    m_pagina = new CasellaTesto(this);
+    m_pagina->setObjectName(QStringLiteral("pagina"));
+    m_pagina->setGeometry(tw(240), alto + tw(660), tw(larghezza - 480), tw(5700));
+    m_pagina->ImpostaFontPredefinito(aspetto.fontTesto);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(tw(larghezza - 1080), alto + tw(6540), tw(840), tw(480));
-    Command1->setCursor(CursoreMano());
+    m_pulsanteOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pulsanteOk->setObjectName(QStringLiteral("pulsanteOk"));
+    m_pulsanteOk->setGeometry(tw(larghezza - 1080), alto + tw(6540), tw(840), tw(480));
+    m_pulsanteOk->setCursor(CursoreMano());
 
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(tw(larghezza - 2040), alto + tw(6540), tw(840), tw(480));
-    Command2->setIcon(QIcon(ImmagineStampante()));
-    Command2->setIconSize(QSize(tw(480), tw(360)));
-    Command2->setCursor(CursoreMano());
-    Command2->setAutoDefault(false);
+    m_pulsanteStampa = new QPushButton(this);
+    m_pulsanteStampa->setObjectName(QStringLiteral("pulsanteStampa"));
+    m_pulsanteStampa->setGeometry(tw(larghezza - 2040), alto + tw(6540), tw(840), tw(480));
+    m_pulsanteStampa->setIcon(QIcon(ImmagineStampante()));
+    m_pulsanteStampa->setIconSize(QSize(tw(480), tw(360)));
+    m_pulsanteStampa->setCursor(CursoreMano());
+    m_pulsanteStampa->setAutoDefault(false);
 
-    connect(Command1, &QPushButton::clicked, this, &FinestraPagina::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FinestraPagina::Command2_Click);
-    connect(mnustampa, &QAction::triggered, this, [this] { mnustampa_Click(); });
-    connect(Text1, &CasellaTesto::selezioneCambiata, this, &FinestraPagina::Text1_SelChange);
+    connect(m_pulsanteOk, &QPushButton::clicked, this, &FinestraPagina::okPremuto);
+    connect(m_pulsanteStampa, &QPushButton::clicked, this, &FinestraPagina::stampaPremuta);
+    connect(m_voceStampa, &QAction::triggered, this, [this] { Stampa(); });
+    // "   ESCI" closes without a cue.
+    connect(m_voceEsci, &QAction::triggered, this, &QDialog::accept);
+    connect(m_pagina, &CasellaTesto::selezioneCambiata, this, &FinestraPagina::coloraSelezione);
 }
 
-void FinestraPagina::Command1_Click()
+void FinestraPagina::NascondiStampa()
+{
+    m_pulsanteStampa->setVisible(false);
+    m_voceStampa->setVisible(false);
+}
+
+void FinestraPagina::okPremuto()
 {
     SuonaCue(QStringLiteral("press.wav"));
     accept();
 }
 
-void FinestraPagina::Command2_Click()
+void FinestraPagina::stampaPremuta()
 {
     SuonaCue(QStringLiteral("press.wav"));
-    mnustampa_Click();
+    Stampa();
 }
 
-void FinestraPagina::Text1_SelChange()
+void FinestraPagina::coloraSelezione()
 {
-    Text1->ImpostaSelColor(QColor(0, 0, 255));
+    m_pagina->ImpostaSelColor(QColor(0, 0, 255));
 }

@@ -12,32 +12,37 @@ class QPushButton;
 
 class FinestraPagina : public QDialog {
     Q_OBJECT
-public:
+protected:
     struct Aspetto {
         const char* nome; // object name of the window
-        const char* nomeEsci; // object name of the "   ESCI" entry
         int larghezza; // twips
         QColor sfondo;
         QColor coloreTitolo;
         QFont fontTesto;
     };
 
-    QLabel* lblTitolo = nullptr;
-    CasellaTesto* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QMenuBar* Menu = nullptr;
-    QAction* mnustampa = nullptr;
-
-    // "OK": the cue, then the window closes.
-    void Command1_Click();
-    // The print button: the cue, then the same as "STAMPA".
-    void Command2_Click();
-    virtual void mnustampa_Click() = 0;
-    // Whatever is selected in the text turns blue.
-    void Text1_SelChange();
-
-protected:
     FinestraPagina(QWidget* parent, const Aspetto& aspetto);
-    QAction* m_esci = nullptr;
+
+    // Asks, prints the page, and reports a failed printer.
+    virtual void Stampa() = 0;
+    QLabel* Titolo() const { return m_titolo; }
+    CasellaTesto* Pagina() const { return m_pagina; }
+    // Without a page there is nothing to print: the button and the entry go.
+    void NascondiStampa();
+
+private:
+    // "OK": the cue, then the window closes.
+    void okPremuto();
+    // The print button: the cue, then the same as "STAMPA".
+    void stampaPremuta();
+    // Whatever is selected in the text turns blue.
+    void coloraSelezione();
+
+    QMenuBar* m_barra = nullptr;
+    QAction* m_voceStampa = nullptr;
+    QAction* m_voceEsci = nullptr;
+    QLabel* m_titolo = nullptr;
+    CasellaTesto* m_pagina = nullptr;
+    QPushButton* m_pulsanteOk = nullptr;
+    QPushButton* m_pulsanteStampa = nullptr;
 };

@@ -52,14 +52,7 @@ FinestraScheda::FinestraScheda(QWidget* parent)
 {
     setObjectName(QStringLiteral("FinestraScheda"));
     CreaControlli();
-    Form_Load();
-}
-
-QColor FinestraScheda::BackColor(const QLabel* etichetta)
-{
-    if (!etichetta->autoFillBackground())
-        return Bianco;
-    return etichetta->palette().color(QPalette::Window);
+    PreparaScheda();
 }
 
 void FinestraScheda::CreaControlli()
@@ -69,57 +62,57 @@ void FinestraScheda::CreaControlli()
     sfondo.setColor(QPalette::Window, Bianco);
     setPalette(sfondo);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(Carattere(12, true));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    ColoriEtichetta(Label1, Blu);
-    Label1->setGeometry(tw(2655), tw(15), tw(2340), tw(285));
+    m_titolo = new QLabel(this);
+    m_titolo->setObjectName(QStringLiteral("titolo"));
+    m_titolo->setFont(Carattere(12, true));
+    m_titolo->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    ColoriEtichetta(m_titolo, Blu);
+    m_titolo->setGeometry(tw(2655), tw(15), tw(2340), tw(285));
 
     for (int i = 0; i < RighePreparate; ++i) {
         const int top = 300 + 240 * i;
-        QLabel* img = new QLabel(this);
-        img->setObjectName(QStringLiteral("ImgRiga%1").arg(i));
-        img->setGeometry(tw(120), tw(315 + 240 * i), tw(240), tw(240));
-        img->setVisible(false);
-        ImgRiga[i] = img;
+        QLabel* immagine = new QLabel(this);
+        immagine->setObjectName(QStringLiteral("immagine%1").arg(i));
+        immagine->setGeometry(tw(120), tw(315 + 240 * i), tw(240), tw(240));
+        immagine->setVisible(false);
+        m_immagine[i] = immagine;
 
         QLabel* esercizio = new QLabel(this);
-        esercizio->setObjectName(QStringLiteral("LblEsercizio%1").arg(i));
+        esercizio->setObjectName(QStringLiteral("esercizio%1").arg(i));
         esercizio->setGeometry(tw(360), tw(top), tw(4860), tw(255));
         esercizio->setFont(Carattere(8.25, true));
         esercizio->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         ColoriEtichetta(esercizio, QColor(64, 64, 64));
         esercizio->setVisible(false);
-        LblEsercizio[i] = esercizio;
+        m_esercizio[i] = esercizio;
 
         QLabel* fatto = new QLabel(this);
-        fatto->setObjectName(QStringLiteral("LblFatto%1").arg(i));
+        fatto->setObjectName(QStringLiteral("fatto%1").arg(i));
         fatto->setGeometry(tw(5205), tw(top), tw(810), tw(255));
         fatto->setFont(Carattere(8.25, true, true));
         fatto->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         ColoriEtichetta(fatto, QColor(255, 128, 128));
         fatto->setVisible(false);
-        LblFatto[i] = fatto;
+        m_fatto[i] = fatto;
 
         QLabel* giudizio = new QLabel(QStringLiteral(" "), this);
-        giudizio->setObjectName(QStringLiteral("LblGiudizio%1").arg(i));
+        giudizio->setObjectName(QStringLiteral("giudizio%1").arg(i));
         giudizio->setGeometry(tw(6000), tw(top), tw(1515), tw(255));
         giudizio->setFont(Carattere(9.75, true));
         giudizio->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         ColoriEtichetta(giudizio, Blu);
         giudizio->setVisible(false);
-        LblGiudizio[i] = giudizio;
+        m_giudizio[i] = giudizio;
     }
 
-    imgSpunta = new QLabel(this);
-    imgSpunta->setObjectName(QStringLiteral("imgSpunta"));
-    imgSpunta->setPixmap(ImmagineSpunta());
-    imgSpunta->setVisible(false);
-    ImgScrivi = new QLabel(this);
-    ImgScrivi->setObjectName(QStringLiteral("ImgScrivi"));
-    ImgScrivi->setPixmap(ImmagineMatita());
-    ImgScrivi->setVisible(false);
+    m_spunta = new QLabel(this);
+    m_spunta->setObjectName(QStringLiteral("spunta"));
+    m_spunta->setPixmap(ImmagineSpunta());
+    m_spunta->setVisible(false);
+    m_matita = new QLabel(this);
+    m_matita->setObjectName(QStringLiteral("matita"));
+    m_matita->setPixmap(ImmagineMatita());
+    m_matita->setVisible(false);
 
     auto pulsante = [this](const char* nome, int left) {
         auto* b = new QPushButton(this);
@@ -129,69 +122,69 @@ void FinestraScheda::CreaControlli()
         b->setCursor(CursoreMano());
         return b;
     };
-    Command1 = pulsante("Command1", 6825);
-    Command1->setText(QStringLiteral("OK"));
+    m_pulsanteOk = pulsante("pulsanteOk", 6825);
+    m_pulsanteOk->setText(QStringLiteral("OK"));
     QFont ok(QStringLiteral("Verdana"));
     ok.setPointSizeF(9.75);
     ok.setBold(true);
-    Command1->setFont(ok);
-    Command1->setDefault(true);
-    Command2 = pulsante("Command2", 105);
-    Command2->setIcon(QIcon(ImmagineStampante()));
-    Command2->setIconSize(ImmagineStampante().size().boundedTo(QSize(tw(690) - 8, tw(420) - 6)));
-    Command2->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &FinestraScheda::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FinestraScheda::Command2_Click);
+    m_pulsanteOk->setFont(ok);
+    m_pulsanteOk->setDefault(true);
+    m_pulsanteStampa = pulsante("pulsanteStampa", 105);
+    m_pulsanteStampa->setIcon(QIcon(ImmagineStampante()));
+    m_pulsanteStampa->setIconSize(ImmagineStampante().size().boundedTo(QSize(tw(690) - 8, tw(420) - 6)));
+    m_pulsanteStampa->setAutoDefault(false);
+    connect(m_pulsanteOk, &QPushButton::clicked, this, &FinestraScheda::okPremuto);
+    connect(m_pulsanteStampa, &QPushButton::clicked, this, &FinestraScheda::stampaPremuta);
 }
 
-void FinestraScheda::Form_Load()
+void FinestraScheda::PreparaScheda()
 {
     const int n = Globali::UltimoEsercizio;
     setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
-    Label1->setText(QStringLiteral("Scheda personale di ") + Globali::NomeAlunno);
+    m_titolo->setText(QStringLiteral("Scheda personale di ") + Globali::NomeAlunno);
     // A long name widens the title around the same centre instead of being cut.
-    const int largo = Label1->sizeHint().width();
-    if (largo > Label1->width()) {
-        const int centro = Label1->geometry().center().x();
+    const int largo = m_titolo->sizeHint().width();
+    if (largo > m_titolo->width()) {
+        const int centro = m_titolo->geometry().center().x();
         const int l = qMin(largo, tw(LarghezzaFinestra));
-        Label1->setGeometry(qMax(0, centro - l / 2), Label1->y(), l, Label1->height());
+        m_titolo->setGeometry(qMax(0, centro - l / 2), m_titolo->y(), l, m_titolo->height());
     }
 
-    m_altezza = 240 * n + 1560;
-    setFixedSize(tw(LarghezzaFinestra), tw(m_altezza));
-    Command1->move(Command1->x(), tw(m_altezza - 945));
-    Command2->move(Command2->x(), tw(m_altezza - 945));
+    const int altezza = 240 * n + 1560;
+    setFixedSize(tw(LarghezzaFinestra), tw(altezza));
+    m_pulsanteOk->move(m_pulsanteOk->x(), tw(altezza - 945));
+    m_pulsanteStampa->move(m_pulsanteStampa->x(), tw(altezza - 945));
 
     for (int i = 0; i <= n && i < RighePreparate; ++i) {
-        LblEsercizio[i]->setText(Globali::TitoloIndice.value(i) + QStringLiteral(" "));
+        m_esercizio[i]->setText(Globali::TitoloIndice.value(i) + QStringLiteral(" "));
         if (Globali::EsercizioFatto.value(i)) {
             const QString giudizio = Globali::Giudizio.value(i);
-            LblFatto[i]->setText(QStringLiteral("x"));
-            LblGiudizio[i]->setText(giudizio);
-            ImgRiga[i]->setPixmap(imgSpunta->pixmap());
+            m_fatto[i]->setText(QStringLiteral("x"));
+            m_giudizio[i]->setText(giudizio);
+            m_immagine[i]->setPixmap(m_spunta->pixmap());
             if (giudizio == QLatin1String("SUFFICIENTE") || giudizio == QLatin1String("DISCRETO"))
-                SfondoEtichetta(LblEsercizio[i], Giallo);
+                SfondoEtichetta(m_esercizio[i], Giallo);
             else if (giudizio == QLatin1String("BUONO") || giudizio == QLatin1String("OTTIMO")
                      || giudizio == QLatin1String("ECCELLENTE"))
-                SfondoEtichetta(LblEsercizio[i], Verde);
+                SfondoEtichetta(m_esercizio[i], Verde);
         } else {
-            LblFatto[i]->setText(QStringLiteral("da fare"));
-            ImgRiga[i]->setPixmap(ImgScrivi->pixmap());
+            m_fatto[i]->setText(QStringLiteral("da fare"));
+            m_immagine[i]->setPixmap(m_matita->pixmap());
         }
-        ImgRiga[i]->setVisible(true);
-        LblEsercizio[i]->setVisible(true);
-        LblFatto[i]->setVisible(true);
-        LblGiudizio[i]->setVisible(true);
+        m_immagine[i]->setVisible(true);
+        m_esercizio[i]->setVisible(true);
+        m_fatto[i]->setVisible(true);
+        m_giudizio[i]->setVisible(true);
     }
 }
 
-void FinestraScheda::Command1_Click()
+void FinestraScheda::okPremuto()
 {
     SuonaCue(QStringLiteral("press.wav"));
     accept();
 }
 
-void FinestraScheda::Command2_Click()
+void FinestraScheda::stampaPremuta()
 {
     SuonaCue(QStringLiteral("press.wav"));
     if (!ChiediStampa(this, windowTitle(), QStringLiteral("Vuoi stampare questa scheda?")))

@@ -12,32 +12,25 @@ class QPushButton;
 class FinestraScheda : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int RighePreparate = 32;
-
     explicit FinestraScheda(QWidget* parent = nullptr);
 
-    void Command1_Click(); // OK
-    void Command2_Click(); // print
-
-    // Height of the window in twips, as the sheet computed it.
-    int AltezzaTwips() const { return m_altezza; }
-    // Background colour of a label (the window's colour when none of its own).
-    static QColor BackColor(const QLabel* etichetta);
-
-    QLabel* Label1 = nullptr; // title
-    std::array<QLabel*, RighePreparate> ImgRiga{};
-    std::array<QLabel*, RighePreparate> LblEsercizio{};
-    std::array<QLabel*, RighePreparate> LblFatto{};
-    std::array<QLabel*, RighePreparate> LblGiudizio{};
-    QLabel* imgSpunta = nullptr;
-    QLabel* ImgScrivi = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-
 private:
+    static constexpr int RighePreparate = 32;
+
     void CreaControlli();
-    void Form_Load();
+    void PreparaScheda();
+    void okPremuto();
+    void stampaPremuta();
     // Prints the sheet; false when the printer failed.
     bool Stampa();
-    int m_altezza = 0;
+
+    QLabel* m_titolo = nullptr;
+    std::array<QLabel*, RighePreparate> m_immagine{}; // tick or pencil
+    std::array<QLabel*, RighePreparate> m_esercizio{};
+    std::array<QLabel*, RighePreparate> m_fatto{};
+    std::array<QLabel*, RighePreparate> m_giudizio{};
+    QLabel* m_spunta = nullptr;
+    QLabel* m_matita = nullptr;
+    QPushButton* m_pulsanteOk = nullptr;
+    QPushButton* m_pulsanteStampa = nullptr;
 };

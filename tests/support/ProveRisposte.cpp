@@ -133,14 +133,14 @@ void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QStri
     StampanteRegistrata registro;
     w.show();
     a.messaggi.Rispondi(Risposta::No);
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("pulsanteStampa")), Qt::LeftButton);
     QCOMPARE(a.messaggi.Testi(), QStringList{domanda});
     QVERIFY(registro.stampati.isEmpty() && w.isVisible());
     esci->trigger();
     QVERIFY(!w.isVisible());
     QCOMPARE(a.suoni.suonati, QStringList{"press.wav"});
     w.show();
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("pulsanteOk")), Qt::LeftButton);
     QVERIFY(!w.isVisible());
     QCOMPARE(a.suoni.suonati, (QStringList{"press.wav", "press.wav"}));
 }
