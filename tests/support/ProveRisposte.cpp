@@ -2,9 +2,9 @@
 
 #include "windows/FinestraPagina.h"
 
-void PreparaCategoriaProve(int esercizi)
+void PreparaCategoriaProve(int esercizi, const QString& categoria)
 {
-    Globali::CategoriaCorrente = QStringLiteral("Prove");
+    Globali::CategoriaCorrente = categoria;
     Globali::EstensioneScheda = QStringLiteral("Zlr01");
     Globali::UltimoEsercizio = qint16(esercizi - 1);
     Globali::TitoloIndice = Globali::TitoloScritto = QVector<QString>(esercizi, QStringLiteral("Prova"));

@@ -26,8 +26,8 @@ struct Ambiente {
     SuoniRegistrati suoni;
 };
 
-// The category "Prove" with n exercises, as the main menu leaves it.
-void PreparaCategoriaProve(int esercizi = 1);
+// A category (whose records are .Zlr01) with n exercises, as the main menu leaves it.
+void PreparaCategoriaProve(int esercizi = 1, const QString& categoria = QStringLiteral("Prove"));
 
 struct FinestraProva : Ambiente {
     GestoreModali modali;
