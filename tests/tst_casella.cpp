@@ -107,7 +107,7 @@ private slots:
         c.ImpostaTesto(QStringLiteral("La mamma prepara la torta.\r\n"));
         QVERIFY(QTest::qWaitForWindowExposed(&c));
         QString selezionato; int posizione = -1;
-        auto gestore = connect(&c, &CasellaTesto::doppioClic, &c, [&](int p) { selezionato = c.Modello().SelText(), posizione = p; });
+        auto gestore = connect(&c, &CasellaTesto::doppioClic, &c, [&](int p) { selezionato = c.Modello().SelText(); posizione = p; });
         QTest::mouseDClick(c.viewport(), Qt::LeftButton, {}, c.RettangoloCarattere(11).center());
         QCOMPARE(selezionato, QStringLiteral("prepara"));
         QVERIFY(posizione >= 9 && posizione <= 16);

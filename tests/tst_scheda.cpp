@@ -160,7 +160,8 @@ private slots:
             c.ScriviByte(cartella + "/" + file, vecchia);
         QVector<bool> fatto(ultimo + 1);
         QVector<QString> giudizio(ultimo + 1);
-        fatto[3] = true, giudizio[3] = QStringLiteral("OTTIMO");
+        fatto[3] = true;
+        giudizio[3] = QStringLiteral("OTTIMO");
         PermessiVeri permessi;
         if (ostacolo == "file")
             c.ScriviByte(cartella, "non una cartella");
