@@ -1,28 +1,14 @@
-// Creating, opening and saving records through the real exercise window,
-// the name window, and the file dialog wrapper (with the dialog replaced,
-// and once with Qt's own dialog offscreen).
-#include "Supporto.h"
+// Creating and opening records through the exercise and name windows, and the
+// file dialog wrapper (the dialog replaced, and once Qt's own offscreen).
+#include "ProveRisposte.h"
 
 #include "content/Catalogo.h"
-#include "content/Globali.h"
 #include "content/Percorsi.h"
-#include "windows/FinestraEsercizi.h"
 #include "platform/OpenSave.h"
 #include "records/Scheda.h"
 #include "windows/FinestraNome.h"
-#include "windows/FinestraScheda.h"
 
-#include <QAction>
-#include <QDir>
-#include <QDirIterator>
-#include <QFileDialog>
-#include <QFileSystemModel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMenu>
-#include <QPushButton>
-#include <QtTest>
-
+#include <QtWidgets>
 
 Q_DECLARE_METATYPE(Risposta)
 
@@ -34,31 +20,19 @@ QString Msg(Icona icona, Pulsanti pulsanti, const QString& titolo, const QString
 {
     return QStringLiteral("%1 %2 %3: %4").arg(int(icona)).arg(int(pulsanti)).arg(titolo, testo);
 }
-QStringList Mostrati(const MessaggiScriptati& m)
-{
-    QStringList l;
-    for (const Messaggio& x : m.mostrati)
-        l << Msg(x.icona, x.pulsanti, x.titolo, x.testo);
-    return l;
-}
-const QString ErroreScrittura = Msg(Icona::Critico, Pulsanti::OK, QStringLiteral("Zelora: Nomi"), QStringLiteral(
-    "Si è verificato un errore, non è possibile salvare i dati.\r\n"
-    "Verificare che la cartella delle schede personali sia accessibile."));
-const QString ErroreLettura = Msg(Icona::Critico, Pulsanti::OK, QStringLiteral("Zelora: Nomi"),
-    QStringLiteral("Si è verificato un errore, non è possibile procedere nella lettura dei dati."));
-const QString DomandaAnonimo = Msg(Icona::Domanda, Pulsanti::SiNoAnnulla, QStringLiteral("Nomi"), QStringLiteral(
-    "Non hai scritto nessun nome. Non posso aprirti una scheda personale.\r\n"
-    "Vuoi proseguire come \"Anonimo\"?"));
+const QString ErroreScrittura = Msg(Icona::Critico, Pulsanti::OK, "Zelora: Nomi",
+    "Si è verificato un errore, non è possibile salvare i dati.\r\nVerificare che la cartella delle schede personali sia accessibile.");
+const QString ErroreLettura = Msg(Icona::Critico, Pulsanti::OK, "Zelora: Nomi",
+    "Si è verificato un errore, non è possibile procedere nella lettura dei dati.");
+const QString DomandaAnonimo = Msg(Icona::Domanda, Pulsanti::SiNoAnnulla, "Nomi",
+    "Non hai scritto nessun nome. Non posso aprirti una scheda personale.\r\nVuoi proseguire come \"Anonimo\"?");
 
-// A record line of n exercises, all to do except the given letters.
-QByteArray Riga(int esercizi, const QMap<int, char>& lettere = {})
+// A record line of the 32 exercises of Nomi, all to do except the given letters.
+QByteArray Riga(const QMap<int, char>& lettere = {})
 {
     QByteArray r;
-    for (int i = esercizi - 1; i >= 0; --i) {
-        const char l = lettere.value(i, 'x');
-        r += l == 'x' ? '\xA2' : '\xA3';
-        r += l;
-    }
+    for (int i = 31; i >= 0; --i)
+        r += lettere.contains(i) ? QByteArray("\xA3") + lettere[i] : QByteArray("\xA2x");
     return r + "\r\n";
 }
 
@@ -66,362 +40,224 @@ QByteArray Riga(int esercizi, const QMap<int, char>& lettere = {})
 QMap<QString, QByteArray> Istantanea(const QString& cartella)
 {
     QMap<QString, QByteArray> m;
-    QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
+    for (QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
         QFile f(it.next());
-        f.open(QIODevice::ReadOnly);
-        m.insert(QDir(cartella).relativeFilePath(f.fileName()), f.readAll());
+        m.insert(QDir(cartella).relativeFilePath(f.fileName()), f.open(QIODevice::ReadOnly) ? f.readAll() : "?");
     }
     return m;
 }
 
-// Stands in for the file dialog while it lives: keeps the record it was
-// shown and answers with the given path (nothing = Cancel).
+// Stands in for the file dialog: keeps its record, answers the path (nothing = Cancel).
 struct DialogoFinto {
     explicit DialogoFinto(std::optional<QString> risposta = std::nullopt)
     {
-        ImpostaDialogoFile([this, risposta](const RecordDialogo& r) {
-            ++mostrato;
-            ricevuto = r;
-            return risposta;
-        });
+        ImpostaDialogoFile([this, risposta](const RecordDialogo& r) { ++mostrato; ricevuto = r; return risposta; });
     }
     ~DialogoFinto() { ImpostaDialogoFile({}); }
     RecordDialogo ricevuto;
     int mostrato = 0;
 };
 
-// A throwaway application folder, the program-wide values of a category as
-// the main menu sets them, and the exercise window.
-struct Banco {
-    explicit Banco(int categoria = 1, bool cartelle = true)
-    {
-        if (cartelle)
-            c.CreaCartelleSchede();
-        Globali::CategoriaCorrente = QString::fromUtf8(DatiCategoria(categoria).cartella);
-        Globali::EstensioneScheda = QStringLiteral("Zlr") + CodiceScheda(categoria);
-        NumeroMassimoEsercizi(categoria);
-        const int n = Globali::UltimoEsercizio + 1;
-        for (int i = 0; i < n; ++i)
-            Globali::TitoloIndice << QStringLiteral("Esercizio %1").arg(i + 1);
-        Globali::EsercizioFatto = QVector<bool>(n, false);
-        Globali::Giudizio = QVector<QString>(n);
-        w = std::make_unique<FinestraEsercizi>();
-        w->setWindowTitle(QStringLiteral("Zelora: ") + Globali::CategoriaCorrente);
+// The menu's exercises marked done: number, caption, checked, held as done.
+QStringList Fatti(const FinestraEsercizi& w)
+{
+    if (!w.findChild<QMenu*>("menuEsercizi")->menuAction()->isEnabled())
+        return {"menu spento"};
+    QStringList l;
+    for (int i = 0; i < 32; ++i) {
+        QAction* e = w.findChildren<QAction*>("voceEsercizio").at(i);
+        if (e->isChecked() || Globali::EsercizioFatto[i] || FinestraEsercizi::Caption(e) != " Prova")
+            l << QStringLiteral("%1%2 %3 %4").arg(i + 1).arg(FinestraEsercizi::Caption(e)).arg(e->isChecked()).arg(Globali::EsercizioFatto[i]);
     }
-    QString Cartella() const { return c.Percorso() + QStringLiteral("/Schede personali/") + Globali::CategoriaCorrente; }
-    void Scheda(const QString& file, const QByteArray& riga) const { c.ScriviByte(QStringLiteral("Schede personali/") + file, riga); }
-    QByteArray Scheda(const QString& file) const { return c.Leggi(QStringLiteral("Schede personali/") + file); }
-    QStringList FileCategoria() const { return QDir(Cartella()).entryList(QDir::Files | QDir::Hidden); }
-    // Creates a record, typing the name into the name window (an Esc in it
-    // closes the window instead of OK).
-    void Crea(const QString& nome) const
-    {
-        GestoreModali g([nome](QWidget* finestra) {
-            if (auto* f = qobject_cast<FinestraNome*>(finestra)) {
-                QCOMPARE(f->windowTitle(), QStringLiteral("Nomi"));
-                QCOMPARE(f->findChild<QLabel*>(QStringLiteral("richiesta"))->text(), QStringLiteral("Nome e cognome:"));
-                QTest::keyClicks(f->findChild<QWidget*>(QStringLiteral("nome")), nome);
-                if (f->isVisible())
-                    QTest::mouseClick(f->findChild<QWidget*>(QStringLiteral("pulsanteOk")), Qt::LeftButton);
-            }
-        });
-        Voce("voceCrea")->trigger();
-    }
-    // Opens the record the dialog gives back (below the application folder).
-    void Apri(const QString& scelto) const
-    {
-        DialogoFinto d(c.Percorso() + QLatin1Char('/') + scelto);
-        GestoreModali g;
-        Voce("voceApri")->trigger();
-    }
-    QAction* Voce(const char* nome) const { return w->findChild<QAction*>(QLatin1String(nome)); }
-    QAction* Esercizio(int i) const { return w->findChildren<QAction*>(QStringLiteral("voceEsercizio")).at(i); }
-    bool MenuAttivo() const { return w->findChild<QMenu*>(QStringLiteral("menuEsercizi"))->menuAction()->isEnabled(); }
-
-    CartellaProva c;
-    MessaggiScriptati m;
-    SuoniRegistrati s;
-    std::unique_ptr<FinestraEsercizi> w;
-};
+    return l;
+}
 } // namespace
 
 class TestSchedeFinestra : public QObject {
     Q_OBJECT
 private slots:
-    void crea_data();
-    void crea();
-    void apri_data();
-    void apri();
-    void openSaveRecord();
-    void openSaveEsito_data();
-    void openSaveEsito();
-    void dialogoVero();
-};
-
-void TestSchedeFinestra::crea_data()
-{
-    QTest::addColumn<QString>("esistente"); // a record already there; "-": no record folders; "!": folder made read-only
-    QTest::addColumn<bool>("aperta"); // Carla's record is opened first, or only her name set
-    QTest::addColumn<QString>("scritto");
-    QTest::addColumn<Risposta>("risposta");
-    QTest::addColumn<QStringList>("messaggi");
-    QTest::addColumn<QString>("nome"); // afterwards; "Carla": nothing was created
-    const QStringList nessuno;
-    const QStringList esiste{Msg(Icona::Critico, Pulsanti::SiNo, QStringLiteral("NOME GIA' ESISTENTE"), QStringLiteral(
-        "Attenzione, ci sono già delle schede salvate con questo nome. Se "
-        "procedi cancelli tutti i dati contenuti in queste schede. Vuoi procedere?"))};
-    QTest::newRow("Anonimo") << "" << false << "" << Risposta::Si << QStringList{DomandaAnonimo} << "Anonimo";
-    QTest::newRow("nome e cognome") << "" << false << "Mario Rossi" << Risposta::Si << nessuno << "Mario Rossi";
-    QTest::newRow("spazi tenuti") << "" << true << "  anna  " << Risposta::Si << nessuno << "  anna  ";
-    QTest::newRow("vuoto e No") << "" << true << "" << Risposta::No << QStringList{DomandaAnonimo} << "Carla";
-    QTest::newRow("vuoto e Annulla") << "" << false << "" << Risposta::Annulla << QStringList{DomandaAnonimo} << "Carla";
-    QTest::newRow("secondo alunno") << "" << true << "Bruno" << Risposta::Si << nessuno << "Bruno";
-    QTest::newRow("senza cartelle") << "-" << false << "Bea" << Risposta::Si << nessuno << "Bea";
-    QTest::newRow("Articoli c'è, No") << "Articoli/Anna.ZLR00" << false << "Anna" << Risposta::No << esiste << "Carla";
-    QTest::newRow("Articoli c'è, Sì") << "Articoli/Anna.ZLR00" << true << "Anna" << Risposta::Si << esiste << "Anna";
-    QTest::newRow("minuscolo, No") << "Articoli/anna.zlr00" << true << "Anna" << Risposta::No << esiste << "Carla";
-    // The name window closed without OK creates nothing: Carla's record stays open, untouched.
-    QTest::newRow("chiusa senza OK") << "Articoli/Carla.ZLR00" << true << "Bea\x1b" << Risposta::Si << nessuno << "Carla";
-    QTest::newRow("solo Nomi c'è") << "Nomi/Anna.ZLR01" << false << "Anna" << Risposta::No << nessuno << "Anna";
-    QTest::newRow("sola lettura") << "!Verbi 2" << true << "Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla";
-    // Names that cannot be a file of the record folder: nothing is written anywhere.
-    bool aperta = false;
-    for (const char* ostile : {"../../x", "a/b", "..", "..\\..\\x", "C:x", "tutti*"}) {
-        const QString n = QString::fromLatin1(ostile);
-        const QString m = Msg(Icona::Critico, Pulsanti::OK, QStringLiteral("Nomi"), MotivoNomeNonValido(n));
-        QTest::newRow(ostile) << "" << (aperta = !aperta) << n << Risposta::Si << QStringList{m} << "Carla";
+    // Creating a record in the name window, or opening one from the dialog, over Carla's record.
+    void schede_data()
+    {
+        QTest::addColumn<bool>("aperta"); // Carla's record (1 ECCELLENTE, 5 BUONO) is open
+        QTest::addColumn<QString>("file"); // a record written before; "-": no record folders; "!": folder made read-only
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QString>("azione"); // "crea " and the name typed; "apri " and the file chosen ("-": Cancel); "apri": no dialog
+        QTest::addColumn<Risposta>("risposta"); // to the question asked
+        QTest::addColumn<QStringList>("messaggi");
+        QTest::addColumn<QString>("nome"); // the pupil afterwards
+        QTest::addColumn<QStringList>("fatti"); // afterwards, as Fatti() lists them
+        const QStringList nessuno, anonimo{DomandaAnonimo}, errore{ErroreLettura}, spento{"menu spento"};
+        const QStringList carla{"1 Prova (ECCELLENTE) 1 1", "5 Prova (BUONO) 1 1"}, sei{"6 Prova (BUONO) 1 1"};
+        const QStringList esiste{Msg(Icona::Critico, Pulsanti::SiNo, "NOME GIA' ESISTENTE",
+            "Attenzione, ci sono già delle schede salvate con questo nome. Se procedi cancelli tutti i dati contenuti in queste schede. Vuoi procedere?")};
+        const QString nomi = "apri Schede personali/Nomi/";
+        const QByteArray vuoto, r = Riga({{2, 'l'}});
+        QTest::newRow("Anonimo") << false << "" << vuoto << "crea " << Risposta::Si << anonimo << "Anonimo" << nessuno;
+        QTest::newRow("nome e cognome") << false << "" << vuoto << "crea Mario Rossi" << Risposta::Si << nessuno << "Mario Rossi" << nessuno;
+        QTest::newRow("spazi tenuti") << true << "" << vuoto << "crea   anna  " << Risposta::Si << nessuno << "  anna  " << nessuno;
+        QTest::newRow("vuoto e No") << true << "" << vuoto << "crea " << Risposta::No << anonimo << "Carla" << carla;
+        QTest::newRow("vuoto e Annulla") << false << "" << vuoto << "crea " << Risposta::Annulla << anonimo << "Carla" << spento;
+        QTest::newRow("senza cartelle") << false << "-" << vuoto << "crea Bea" << Risposta::Si << nessuno << "Bea" << nessuno;
+        QTest::newRow("Articoli c'è, Sì") << true << "Articoli/Anna.ZLR00" << r << "crea Anna" << Risposta::Si << esiste << "Anna" << nessuno;
+        QTest::newRow("minuscolo, No") << true << "Articoli/anna.zlr00" << r << "crea Anna" << Risposta::No << esiste << "Carla" << carla;
+        // The name window closed without OK creates nothing: Carla's record stays open, untouched.
+        QTest::newRow("chiusa senza OK") << true << "Articoli/Carla.ZLR00" << r << "crea Bea\x1b" << Risposta::Si << nessuno << "Carla" << carla;
+        QTest::newRow("solo Nomi c'è") << false << "Nomi/Anna.ZLR01" << r << "crea Anna" << Risposta::No << nessuno << "Anna" << nessuno;
+        QTest::newRow("sola lettura") << true << "!Verbi 2" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
+        // Names that cannot be a file of the record folder: nothing is written anywhere.
+        const char* ostili[] = {"../../x", "a/b", "..", "..\\..\\x", "C:x", "tutti*"};
+        for (int k = 0; k < 6; ++k)
+            QTest::newRow(ostili[k]) << (k % 2 == 0) << "" << vuoto << QStringLiteral("crea ") + ostili[k] << Risposta::Si
+                                     << QStringList{Msg(Icona::Critico, Pulsanti::OK, "Nomi", MotivoNomeNonValido(ostili[k]))} << "Carla" << (k % 2 ? spento : carla);
+        // Opening: the record is read from the category's folder even when the pupil browsed elsewhere.
+        QTest::newRow("o e q") << true << "Nomi/Bea.ZLR01" << Riga({{5, 'o'}, {6, 'q'}, {31, 'f'}}) << nomi + "Bea.ZLR01" << Risposta::Si << nessuno << "Bea" << sei + QStringList{"32 Prova (INSUFF.) 1 1"};
+        QTest::newRow("scheda nuova") << true << "Nomi/Bea.ZLR01" << Nuova << nomi + "Bea.ZLR01" << Risposta::Si << nessuno << "Bea" << nessuno;
+        QTest::newRow("estensione minuscola") << true << "Nomi/bea rossi.zlr01" << Riga({{5, 'o'}}) << nomi + "bea rossi.zlr01" << Risposta::Si << nessuno << "bea rossi" << sei;
+        QTest::newRow("scelta altrove") << true << "Nomi/Bea.ZLR01" << Riga({{5, 'o'}}) << "apri altrove/Bea.ZLR01" << Risposta::Si << nessuno << "Bea" << sei;
+        QTest::newRow("annullato") << true << "Nomi/Bea.ZLR01" << Nuova << "apri -" << Risposta::Si << nessuno << "Carla" << carla;
+        QTest::newRow("file vuoto") << true << "Nomi/Bea.ZLR01" << QByteArray("") << nomi + "Bea.ZLR01" << Risposta::Si << errore << "Carla" << carla;
+        QTest::newRow("titolo corto") << true << "Nomi/a.Zl" << Riga() << nomi + "a.Zl" << Risposta::Si << errore << "Carla" << carla;
+        QTest::newRow("non nella categoria") << true << "Nomi/Bea.ZLR01" << Riga() << "apri altrove/Dino.ZLR01" << Risposta::Si << errore << "Carla" << carla;
+        QTest::newRow("soli punti") << true << "Nomi/...Zlr01" << Riga() << nomi + "...Zlr01" << Risposta::Si << errore << "Carla" << carla;
+        // Records of other categories do not count: no dialog, and nothing to open.
+        QTest::newRow("nessuna scheda") << false << "Nomi/Anna.ZLR02" << Riga() << "apri" << Risposta::Si << QStringList{Msg(Icona::Informazione, Pulsanti::OK, "Nomi",
+            "\r\nNon ci sono schede personali già iniziate per questo tipo di esercizi.\r\n\r\nDevi creare una nuova scheda personale.\r\n")} << "Carla" << spento;
     }
-}
 
-void TestSchedeFinestra::crea()
-{
-    QFETCH(QString, esistente);
-    QFETCH(bool, aperta);
-    QFETCH(QString, scritto);
-    QFETCH(Risposta, risposta);
-    QFETCH(QStringList, messaggi);
-    QFETCH(QString, nome);
-    Banco b(1, esistente != QLatin1String("-"));
-    if (aperta) {
-        b.Scheda(QStringLiteral("Nomi/Carla.ZLR01"), Riga(32, {{0, 'l'}, {4, 'o'}}));
-        b.Apri(QStringLiteral("Schede personali/Nomi/Carla.ZLR01"));
-    }
-    Globali::NomeAlunno = QStringLiteral("Carla");
-    if (esistente.contains(QLatin1Char('/')))
-        b.Scheda(esistente, Riga(32, {{2, 'l'}}));
-    PermessiVeri permessi;
-    if (esistente.startsWith(QLatin1Char('!'))
-        && !permessi.SolaLettura(b.c.Percorso() + QStringLiteral("/Schede personali/") + esistente.mid(1)))
-        QSKIP("i permessi delle cartelle non si possono far valere qui");
-    auto prima = Istantanea(b.c.Percorso());
-    const QStringList voci = QDir(b.c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    b.m.Rispondi(risposta);
-    b.Crea(scritto);
-    QCOMPARE(Mostrati(b.m), messaggi);
-    QCOMPARE(Globali::NomeAlunno, nome);
-    QCOMPARE(b.s.suonati, scritto.endsWith(QChar(0x1b)) ? QStringList() : QStringList{"press.wav"});
-    // All twelve records are written new, or none; nothing else changes.
-    const bool creata = nome != QLatin1String("Carla");
-    auto dopo = Istantanea(b.c.Percorso());
-    for (int i = 0; creata && i < NumeroCategorie; ++i) {
-        const QString f = QStringLiteral("Schede personali/%1/%2.ZLR%3").arg(QString::fromUtf8(DatiCategoria(i).cartella), nome, CodiceScheda(i));
-        QCOMPARE(dopo.take(f), Nuova);
-        prima.remove(f);
-    }
-    QCOMPARE(dopo, prima);
-    if (!creata)
-        QCOMPARE(QDir(b.c.Percorso()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), voci);
-    QVERIFY(QDir(QFileInfo(b.c.Percorso()).absolutePath()).entryList({QStringLiteral("x.ZLR*")}).isEmpty());
-    // The menu shows the open record: Carla's marks, or none for a new one.
-    QCOMPARE(b.MenuAttivo(), aperta || creata);
-    for (int i = 0; b.MenuAttivo() && i <= 31; ++i) {
-        QVERIFY(b.Esercizio(i)->isVisible());
-        QCOMPARE(b.Esercizio(i)->isChecked(), !creata && (i == 0 || i == 4));
-        QCOMPARE(Globali::EsercizioFatto[i], !creata && (i == 0 || i == 4));
-        QCOMPARE(FinestraEsercizi::Caption(b.Esercizio(i)), QStringLiteral(" Esercizio %1").arg(i + 1)
-                     + (creata ? "" : i == 0 ? " (ECCELLENTE)" : i == 4 ? " (BUONO)" : ""));
-    }
-}
-
-void TestSchedeFinestra::apri_data()
-{
-    QTest::addColumn<QString>("file"); // written in the Nomi record folder
-    QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<QString>("scelto"); // below the application folder; "-": Cancel
-    QTest::addColumn<QString>("nome"); // the record open afterwards ("Anna" was open before)
-    QTest::addColumn<QStringList>("messaggi");
-    const QString cartella = QStringLiteral("Schede personali/Nomi/");
-    const QStringList nessuno, errore{ErroreLettura};
-    QTest::newRow("o e q") << "Bea.ZLR01" << Riga(32, {{5, 'o'}, {6, 'q'}, {31, 'f'}}) << cartella + "Bea.ZLR01" << "Bea" << nessuno;
-    QTest::newRow("scheda nuova") << "Bea.ZLR01" << Nuova << cartella + "Bea.ZLR01" << "Bea" << nessuno;
-    QTest::newRow("estensione minuscola") << "bea rossi.zlr01" << Riga(32, {{5, 'o'}}) << cartella + "bea rossi.zlr01" << "bea rossi" << nessuno;
-    // The pupil browsed elsewhere: the record is read from the category's folder all the same.
-    QTest::newRow("scelta altrove") << "Bea.ZLR01" << Riga(32, {{5, 'o'}}) << "altrove/Bea.ZLR01" << "Bea" << nessuno;
-    QTest::newRow("annullato") << "Bea.ZLR01" << Nuova << "-" << "Anna" << nessuno;
-    QTest::newRow("file vuoto") << "Carla.ZLR01" << QByteArray() << cartella + "Carla.ZLR01" << "Anna" << errore;
-    QTest::newRow("titolo corto") << "a.Zl" << Riga(32) << cartella + "a.Zl" << "Anna" << errore;
-    QTest::newRow("non nella categoria") << "Bea.ZLR01" << Riga(32) << "altrove/Carla.ZLR01" << "Anna" << errore;
-    QTest::newRow("soli punti") << "...Zlr01" << Riga(32) << cartella + "...Zlr01" << "Anna" << errore;
-    // Records of other categories do not count: no dialog, and nothing to open.
-    QTest::newRow("nessuna scheda") << "Anna.ZLR02" << Riga(32) << "" << "" << QStringList{Msg(
-        Icona::Informazione, Pulsanti::OK, QStringLiteral("Nomi"),
-        QStringLiteral("\r\nNon ci sono schede personali già iniziate per questo tipo di esercizi.\r\n\r\n"
-                       "Devi creare una nuova scheda personale.\r\n"))};
-}
-
-void TestSchedeFinestra::apri()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, contenuto);
-    QFETCH(QString, scelto);
-    QFETCH(QString, nome);
-    QFETCH(QStringList, messaggi);
-    Banco b;
-    if (!scelto.isEmpty()) {
-        b.Scheda(QStringLiteral("Nomi/Anna.ZLR01"), Riga(32, {{5, 'o'}}));
-        b.Apri(QStringLiteral("Schede personali/Nomi/Anna.ZLR01"));
-    }
-    b.Scheda(QStringLiteral("Nomi/") + file, contenuto);
-    b.Scheda(QStringLiteral("Articoli/Anna.ZLR00"), Riga(23));
-    b.c.ScriviByte(QStringLiteral("altrove/Bea.ZLR01"), Nuova);
-    const QStringList presenti = b.FileCategoria();
-    DialogoFinto d(scelto == QLatin1String("-") ? std::optional<QString>() : b.c.Percorso() + QLatin1Char('/') + scelto);
-    GestoreModali g;
-    b.Voce("voceApri")->trigger();
-    QCOMPARE(d.mostrato, scelto.isEmpty() ? 0 : 1);
-    if (d.mostrato) {
-        QCOMPARE(d.ricevuto.titolo, QStringLiteral("Clicca la scheda da aprire"));
-        QCOMPARE(d.ricevuto.filtro, QStringLiteral("Esercizi di grammatica (*.Zlr01)") + QChar(0)
-                                        + QStringLiteral("*.Zlr01") + QString(3, QChar(0)));
-        QCOMPARE(d.ricevuto.estensionePredefinita, QStringLiteral("Zlr01"));
-        QCOMPARE(d.ricevuto.cartellaIniziale, CartellaSchedeElenco(QStringLiteral("Nomi")));
-        QCOMPARE(d.ricevuto.proprietario, b.w.get());
-    }
-    const bool aperta = nome != QLatin1String("Anna") && !nome.isEmpty();
-    QCOMPARE(g.aperte, aperta ? QStringList{"FinestraScheda"} : QStringList());
-    QCOMPARE(Globali::NomeAlunno, nome);
-    QCOMPARE(b.MenuAttivo(), !nome.isEmpty());
-    const bool cinque = nome == QLatin1String("Anna") || (aperta && contenuto.at(2 * (31 - 5) + 1) == 'o');
-    QCOMPARE(Globali::EsercizioFatto[5], cinque);
-    QCOMPARE(Globali::Giudizio[5], cinque ? QStringLiteral("BUONO") : QString());
-    QVERIFY(!Globali::EsercizioFatto[6]);
-    if (!nome.isEmpty()) {
-        QCOMPARE(b.Esercizio(5)->isChecked(), cinque);
-        QCOMPARE(FinestraEsercizi::Caption(b.Esercizio(5)), QStringLiteral(" Esercizio 6") + (cinque ? " (BUONO)" : ""));
-        QVERIFY(!b.Esercizio(6)->isChecked());
-    }
-    QCOMPARE(b.FileCategoria(), presenti);
-    QCOMPARE(Mostrati(b.m), messaggi);
-}
-
-void TestSchedeFinestra::openSaveRecord()
-{
-    CartellaProva c;
-    DialogoFinto d;
-    OpenSave o;
-    QVERIFY(o.FileName().isEmpty() && o.FileTitle().isEmpty());
-    QCOMPARE(o.FilterIndex(), 0);
-    o.Filter(QStringLiteral("Esercizi di grammatica (*.Zlr00)|*.Zlr00|"));
-    o.DialogTitle(QStringLiteral("Titolo"));
-    o.FilterIndex(1);
-    o.FileName(QStringLiteral("Anna.ZLR00"));
-    o.DefaultExt(QStringLiteral("Zlr00"));
-    o.ShowSave();
-    const RecordDialogo& r = d.ricevuto;
-    QVERIFY(r.salva);
-    QCOMPARE(r.dimensioneStruttura, 76);
-    QCOMPARE(r.flags, 6156);
-    QCOMPARE(r.filtro, QStringLiteral("Esercizi di grammatica (*.Zlr00)") + QChar(0) + QStringLiteral("*.Zlr00")
-                           + QChar(0) + QChar(0) + QChar(0));
-    QCOMPARE(r.cartellaIniziale, c.Percorso()); // InitDir left empty
-    QCOMPARE(r.bufferFile, QStringLiteral("Anna.ZLR00") + QString(245, QChar(0)));
-    QCOMPARE(r.bufferTitolo, QString(255, QChar(0)));
-    QCOMPARE(r.indiceFiltro, 1);
-    QCOMPARE(r.titolo, QStringLiteral("Titolo"));
-    QCOMPARE(r.estensionePredefinita, QStringLiteral("Zlr00"));
-    QVERIFY(o.FileName().isEmpty()); // cancelled
-    o.InitDir(QStringLiteral("/altrove"));
-    o.ShowOpen();
-    QVERIFY(!d.ricevuto.salva);
-    QCOMPARE(d.ricevuto.cartellaIniziale, QStringLiteral("/altrove"));
-}
-
-void TestSchedeFinestra::openSaveEsito_data()
-{
-    QTest::addColumn<QString>("prima"); // first choice; "-" is Cancel
-    QTest::addColumn<QString>("poi"); // second choice
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("fileTitle");
-    const QString lungo254 = "/" + QString(243, 'p') + "/Bea.ZLR01";
-    QTest::newRow("scelta") << "-" << "/a/b/Anna.ZLR01" << "/a/b/Anna.ZLR01" << "Anna.ZLR01";
-    QTest::newRow("annullato dopo una scelta") << "/a/Anna.ZLR01" << "-" << "" << "Anna.ZLR01";
-    QTest::newRow("annullato subito") << "-" << "-" << "" << "";
-    QTest::newRow("percorso di 254 caratteri") << "-" << lungo254 << lungo254 << "Bea.ZLR01";
-    QTest::newRow("percorso di 255 caratteri: come Annulla") << "/a/Anna.ZLR01" << "/p" + lungo254 << "" << "Anna.ZLR01";
-}
-
-void TestSchedeFinestra::openSaveEsito()
-{
-    QFETCH(QString, prima);
-    QFETCH(QString, poi);
-    QFETCH(QString, fileName);
-    QFETCH(QString, fileTitle);
-    CartellaProva c;
-    OpenSave o;
-    o.FileName(QStringLiteral("proposto"));
-    for (const QString& scelta : {prima, poi}) {
-        DialogoFinto d(scelta == QLatin1String("-") ? std::optional<QString>() : scelta);
-        o.ShowOpen();
-    }
-    QCOMPARE(o.FileName(), fileName);
-    QCOMPARE(o.FileTitle(), fileTitle);
-}
-
-void TestSchedeFinestra::dialogoVero()
-{
-    CartellaProva c;
-    MessaggiScriptati m;
-    for (const char* f : {"Anna.ZLR04", "bea.zlr04", "Carlo.ZLR05"})
-        c.ScriviByte(QStringLiteral("Schede personali/Verbi 1/") + QLatin1String(f), Riga(32));
-    QStringList elencati;
-    bool rifiutato = false;
-    GestoreModali g([&](QWidget* w) {
-        auto* dialogo = qobject_cast<QFileDialog*>(w);
-        auto* vista = dialogo ? dialogo->findChild<QListView*>(QStringLiteral("listView")) : nullptr;
-        auto* modello = dialogo ? dialogo->findChild<QFileSystemModel*>() : nullptr;
-        if (!vista || !modello)
-            return;
-        const QModelIndex radice = modello->index(dialogo->directory().absolutePath());
-        AttendiFinche([&] { return modello->rowCount(radice) >= 3; });
-        for (int i = 0; i < modello->rowCount(radice); ++i) {
-            const QModelIndex x = modello->index(i, 0, radice);
-            if ((modello->flags(x) & Qt::ItemIsEnabled) && !vista->isRowHidden(i))
-                elencati << modello->fileName(x);
+    void schede()
+    {
+        QFETCH(bool, aperta);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, azione);
+        QFETCH(Risposta, risposta);
+        QFETCH(QStringList, messaggi);
+        QFETCH(QString, nome);
+        QFETCH(QStringList, fatti);
+        // The exercise window of the category Nomi (32 exercises) as the main menu leaves it.
+        Ambiente a;
+        if (file != "-")
+            a.cartella.CreaCartelleSchede();
+        PreparaCategoriaProve(32, QStringLiteral("Nomi"));
+        FinestraEsercizi w;
+        w.setWindowTitle(QStringLiteral("Zelora: Nomi"));
+        const QString radice = a.cartella.Percorso();
+        if (aperta) {
+            a.cartella.ScriviByte("Schede personali/Nomi/Carla.ZLR01", Riga({{0, 'l'}, {4, 'o'}}));
+            DialogoFinto d(radice + "/Schede personali/Nomi/Carla.ZLR01");
+            GestoreModali g;
+            w.findChild<QAction*>("voceApri")->trigger();
         }
+        Globali::NomeAlunno = QStringLiteral("Carla");
+        if (file.contains('/'))
+            a.cartella.ScriviByte("Schede personali/" + file, contenuto);
+        a.cartella.ScriviByte("altrove/Bea.ZLR01", Nuova);
+        PermessiVeri permessi;
+        if (file.startsWith('!') && !permessi.SolaLettura(radice + "/Schede personali/" + file.mid(1)))
+            QSKIP("i permessi delle cartelle non si possono far valere qui");
+        auto prima = Istantanea(radice);
+        const QStringList voci = QDir(radice).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        // The name typed into the name window (an Esc closes it instead of OK), or the file chosen.
+        const bool crea = azione.startsWith("crea "), creata = crea && nome != "Carla";
+        const QString scritto = azione.mid(5);
+        DialogoFinto d(scritto == "-" ? std::optional<QString>() : radice + "/" + scritto);
+        GestoreModali g([scritto](QWidget* finestra) {
+            if (auto* f = qobject_cast<FinestraNome*>(finestra)) {
+                QCOMPARE(f->windowTitle(), QStringLiteral("Nomi"));
+                QCOMPARE(f->findChild<QLabel*>()->text(), QStringLiteral("Nome e cognome:"));
+                QTest::keyClicks(f->findChild<QLineEdit*>(), scritto);
+                if (f->isVisible())
+                    QTest::mouseClick(f->findChild<QPushButton*>(), Qt::LeftButton);
+            }
+        });
+        a.messaggi.Rispondi(risposta);
+        w.findChild<QAction*>(crea ? "voceCrea" : "voceApri")->trigger();
+        QStringList mostrati;
+        for (const Messaggio& x : a.messaggi.mostrati)
+            mostrati << Msg(x.icona, x.pulsanti, x.titolo, x.testo);
+        QCOMPARE(mostrati, messaggi);
+        QCOMPARE(Globali::NomeAlunno, nome);
+        QCOMPARE(Fatti(w), fatti);
+        QCOMPARE(g.aperte, crea ? QStringList{"FinestraNome"} : nome != "Carla" ? QStringList{"FinestraScheda"} : QStringList());
+        QCOMPARE(a.suoni.suonati, crea && !scritto.endsWith(QChar(0x1b)) ? QStringList{"press.wav"} : QStringList());
+        // The dialog: its title, filter, extension, folder and owner.
+        const RecordDialogo& r = d.ricevuto;
+        QCOMPARE(d.mostrato, azione.startsWith("apri ") ? 1 : 0);
+        QVERIFY(!d.mostrato || (r.titolo == "Clicca la scheda da aprire" && r.estensionePredefinita == "Zlr01" && r.proprietario == &w
+                                && r.cartellaIniziale == CartellaSchedeElenco("Nomi")));
+        QVERIFY(!d.mostrato || r.filtro == QStringLiteral("Esercizi di grammatica (*.Zlr01)") + QChar(0) + "*.Zlr01" + QString(3, QChar(0)));
+        // All twelve records are written new, or none; nothing else changes, nothing outside.
+        auto dopo = Istantanea(radice);
+        for (int i = 0; creata && i < NumeroCategorie; ++i) {
+            const QString f = QStringLiteral("Schede personali/%1/%2.ZLR%3").arg(DatiCategoria(i).cartella, nome, CodiceScheda(i));
+            QCOMPARE(dopo.take(f), Nuova);
+            prima.remove(f);
+        }
+        QCOMPARE(dopo, prima);
+        QVERIFY(creata || QDir(radice).entryList(QDir::AllEntries | QDir::NoDotAndDotDot) == voci);
+        QVERIFY(QDir(QFileInfo(radice).absolutePath()).entryList({"x.ZLR*"}).isEmpty());
+    }
+
+    // A cancel empties FileName and keeps FileTitle; a path over 254 characters counts as a cancel.
+    void openSaveEsito()
+    {
+        CartellaProva c;
+        OpenSave o;
+        o.FileName(QStringLiteral("proposto"));
+        const auto mostra = [&](std::optional<QString> scelta) {
+            DialogoFinto d(scelta);
+            o.ShowOpen();
+            // Without InitDir the dialog starts in the application folder.
+            return QStringList{o.FileName(), o.FileTitle(), d.ricevuto.cartellaIniziale == c.Percorso() ? "" : "?"};
+        };
+        const QString lungo254 = "/" + QString(243, 'p') + "/Bea.ZLR01";
+        QCOMPARE(mostra(std::nullopt), QStringList({"", "", ""}));
+        QCOMPARE(mostra("/a/b/Anna.ZLR01"), QStringList({"/a/b/Anna.ZLR01", "Anna.ZLR01", ""}));
+        QCOMPARE(mostra(std::nullopt), QStringList({"", "Anna.ZLR01", ""}));
+        QCOMPARE(mostra(lungo254), QStringList({lungo254, "Bea.ZLR01", ""}));
+        QCOMPARE(mostra("/p" + lungo254), QStringList({"", "Bea.ZLR01", ""}));
+    }
+
+    // Qt's own dialog: the extension listed in any case; a missing name refused, one in another case picked.
+    void dialogoVero()
+    {
+        CartellaProva c;
+        MessaggiScriptati m;
+        for (const char* f : {"Anna.ZLR04", "bea.zlr04", "Carlo.ZLR05"})
+            c.ScriviByte(QStringLiteral("Schede personali/Verbi 1/") + f, Nuova);
+        QStringList elencati;
+        bool rifiutato = false;
+        GestoreModali g([&](QWidget* w) {
+            auto* dialogo = qobject_cast<QFileDialog*>(w);
+            QVERIFY(dialogo);
+            auto* vista = dialogo->findChild<QListView*>("listView");
+            auto* modello = dialogo->findChild<QFileSystemModel*>();
+            const QModelIndex radice = modello->index(dialogo->directory().absolutePath());
+            AttendiFinche([&] { return modello->rowCount(radice) >= 3; });
+            for (int i = 0; i < modello->rowCount(radice); ++i)
+                if ((modello->flags(modello->index(i, 0, radice)) & Qt::ItemIsEnabled) && !vista->isRowHidden(i))
+                    elencati << modello->fileName(modello->index(i, 0, radice));
+            auto* nome = dialogo->findChild<QLineEdit*>("fileNameEdit");
+            nome->setText(QStringLiteral("Zeno.ZLR04"));
+            QMetaObject::invokeMethod(dialogo, "accept");
+            rifiutato = dialogo->isVisible() && m.mostrati.size() == 1;
+            nome->setText(QStringLiteral("ANNA.zlr04"));
+            QMetaObject::invokeMethod(dialogo, "accept");
+        });
+        OpenSave o;
+        o.InitDir(CartellaSchedeElenco(QStringLiteral("verbi 1")));
+        o.Filter(QStringLiteral("Esercizi di grammatica (*.Zlr04)|*.Zlr04|"));
+        o.DefaultExt(QStringLiteral("Zlr04"));
+        o.ShowOpen();
+        QCOMPARE(g.aperte, QStringList{"QFileDialog"});
         elencati.sort();
-        auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        // A name that does not exist is refused and the dialog stays open.
-        nome->setText(QStringLiteral("Zeno.ZLR04"));
-        QMetaObject::invokeMethod(dialogo, "accept");
-        rifiutato = dialogo->isVisible() && m.mostrati.size() == 1;
-        // Typed in another case, the existing record is picked.
-        nome->setText(QStringLiteral("ANNA.zlr04"));
-        QMetaObject::invokeMethod(dialogo, "accept");
-    });
-    OpenSave o;
-    o.InitDir(CartellaSchedeElenco(QStringLiteral("verbi 1")));
-    o.DialogTitle(QStringLiteral("Clicca la scheda da aprire"));
-    o.Filter(QStringLiteral("Esercizi di grammatica (*.Zlr04)|*.Zlr04|"));
-    o.DefaultExt(QStringLiteral("Zlr04"));
-    o.ShowOpen();
-    QCOMPARE(g.aperte, QStringList{"QFileDialog"});
-    QCOMPARE(elencati, (QStringList{"Anna.ZLR04", "bea.zlr04"}));
-    QVERIFY(rifiutato);
-    QVERIFY(m.mostrati[0].testo.contains(QStringLiteral("Zeno.ZLR04")));
-    QCOMPARE(o.FileTitle(), QStringLiteral("Anna.ZLR04"));
-    QCOMPARE(o.FileName(), c.Percorso() + QStringLiteral("/Schede personali/Verbi 1/Anna.ZLR04"));
-}
+        QCOMPARE(elencati, (QStringList{"Anna.ZLR04", "bea.zlr04"}));
+        QVERIFY(rifiutato && m.mostrati[0].testo.contains(QStringLiteral("Zeno.ZLR04")));
+        QCOMPARE(o.FileTitle(), QStringLiteral("Anna.ZLR04"));
+        QCOMPARE(o.FileName(), c.Percorso() + QStringLiteral("/Schede personali/Verbi 1/Anna.ZLR04"));
+    }
+};
 
 QTEST_MAIN(TestSchedeFinestra)
 #include "tst_schede_finestra.moc"

@@ -1,35 +1,21 @@
 #include "ProveEsercizi.h"
 
-#include "Supporto.h"
-
-#include "content/Esercizio.h"
 #include "content/LettoreCampi.h"
 #include "platform/TestoFormattato.h"
 
-namespace {
-QString Campo(const QString& s)
-{
-    return QLatin1Char('"') + s + QLatin1Char('"');
-}
-} // namespace
+#include <QHash>
 
 QString FileEsercizio(int tipo, const QStringList& scelte, const QList<Voce>& voci)
 {
-    QString t = QString::number(tipo) + QStringLiteral("\r\n") + QString::number(scelte.size())
-        + QStringLiteral("\r\n");
+    const auto campo = [](const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); };
+    QString t = QStringLiteral("%1\r\n%2\r\n").arg(tipo).arg(scelte.size());
     for (const QString& s : scelte)
-        t += Campo(s) + QStringLiteral("\r\n");
+        t += campo(s) + QStringLiteral("\r\n");
     for (int i = 0; i < NumeroRighe; ++i) {
-        const Voce& v = i < voci.size() ? voci.at(i) : voci.last();
-        t += Campo(v.frase) + QLatin1Char(',') + Campo(v.risposta) + QLatin1Char(',') + Campo(v.chiave)
-            + QStringLiteral("\r\n");
+        const Voce& v = voci.at(qMin(i, int(voci.size()) - 1));
+        t += campo(v.frase) + QLatin1Char(',') + campo(v.risposta) + QLatin1Char(',') + campo(v.chiave) + QStringLiteral("\r\n");
     }
     return t;
-}
-
-void ScriviEsercizio(const CartellaProva& c, int tipo, const QStringList& scelte, const QList<Voce>& voci)
-{
-    c.Scrivi(QStringLiteral("Esercizi/Prove/ESERCIZIO 00.txt"), FileEsercizio(tipo, scelte, voci));
 }
 
 DatiEsercizio DatiDi(int tipo, const QStringList& scelte, const QList<Voce>& voci)
@@ -41,15 +27,10 @@ DatiEsercizio DatiDi(int tipo, const QStringList& scelte, const QList<Voce>& voc
 
 QString Colori(const TestoFormattato& t)
 {
+    static const QHash<QRgb, QChar> lettera{{qRgb(0, 0, 0), 'n'}, {qRgb(0, 0, 255), 'b'}, {qRgb(255, 0, 0), 'r'}, {qRgb(80, 80, 80), 'g'}};
     QString s;
-    for (int i = 0; i < t.Testo().size(); ++i) {
-        const QRgb k = t.ColoreCarattere(i).rgb();
-        s += k == qRgb(0, 0, 0) ? QLatin1Char('n')
-            : k == qRgb(0, 0, 255) ? QLatin1Char('b')
-            : k == qRgb(255, 0, 0) ? QLatin1Char('r')
-            : k == qRgb(80, 80, 80) ? QLatin1Char('g')
-                                    : QLatin1Char('?');
-    }
+    for (int i = 0; i < t.Testo().size(); ++i)
+        s += lettera.value(t.ColoreCarattere(i).rgb(), QLatin1Char('?'));
     return s;
 }
 

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-class CartellaProva;
 class TestoFormattato;
 
 struct Voce {
@@ -19,8 +18,6 @@ struct Voce {
 QString FileEsercizio(int tipo, const QStringList& scelte, const QList<Voce>& voci);
 // The same file as the loader reads it.
 DatiEsercizio DatiDi(int tipo, const QStringList& scelte, const QList<Voce>& voci);
-// Writes it as exercise 0 of the test category "Prove".
-void ScriviEsercizio(const CartellaProva& c, int tipo, const QStringList& scelte, const QList<Voce>& voci);
 
 // One letter per character: n black, b blue, r red, g dark grey, ? other.
 QString Colori(const TestoFormattato& t);

@@ -2,9 +2,9 @@
 
 #include "windows/FinestraPagina.h"
 
-void PreparaCategoriaProve(int esercizi)
+void PreparaCategoriaProve(int esercizi, const QString& categoria)
 {
-    Globali::CategoriaCorrente = QStringLiteral("Prove");
+    Globali::CategoriaCorrente = categoria;
     Globali::EstensioneScheda = QStringLiteral("Zlr01");
     Globali::UltimoEsercizio = qint16(esercizi - 1);
     Globali::TitoloIndice = Globali::TitoloScritto = QVector<QString>(esercizi, QStringLiteral("Prova"));
@@ -16,7 +16,7 @@ void PreparaCategoriaProve(int esercizi)
 void FinestraProva::Apri(int tipo, const QList<::Voce>& voci, const QStringList& scelte)
 {
     PreparaCategoriaProve();
-    ScriviEsercizio(cartella, tipo, scelte, voci);
+    cartella.Scrivi(QStringLiteral("Esercizi/Prove/ESERCIZIO 00.txt"), FileEsercizio(tipo, scelte, voci));
     f = std::make_unique<FinestraEsercizi>();
     f->setAttribute(Qt::WA_DeleteOnClose, false);
     f->show();
@@ -26,39 +26,13 @@ void FinestraProva::Apri(int tipo, const QList<::Voce>& voci, const QStringList&
     messaggi.mostrati.clear();
 }
 
-CasellaTesto* FinestraProva::Casella(int i) const
-{
-    return f->findChild<CasellaTesto*>(QStringLiteral("casella%1").arg(i));
-}
-
-EtichettaNumero* FinestraProva::Numero(int i) const
-{
-    return f->findChild<EtichettaNumero*>(QStringLiteral("numero%1").arg(i));
-}
-
-QListWidget* FinestraProva::Elenco() const
-{
-    return f->findChild<QListWidget*>(QStringLiteral("elencoScelte"));
-}
-
-QAction* FinestraProva::Voce(const char* nome) const
-{
-    return f->findChild<QAction*>(QLatin1String(nome));
-}
-
-void FinestraProva::Seleziona(int i)
-{
-    QTest::mouseClick(Numero(i), Qt::LeftButton);
-}
-
 bool FinestraProva::Scegli(const QString& voce)
 {
-    QListWidget* elenco = Elenco();
-    const QList<QListWidgetItem*> trovate = elenco->findItems(voce, Qt::MatchExactly);
-    if (trovate.isEmpty() || !elenco->isVisible())
+    const QList<QListWidgetItem*> trovate = Elenco()->findItems(voce, Qt::MatchExactly);
+    if (trovate.isEmpty() || !Elenco()->isVisible())
         return false;
-    elenco->scrollToItem(trovate.first());
-    QTest::mouseClick(elenco->viewport(), Qt::LeftButton, {}, elenco->visualItemRect(trovate.first()).center());
+    Elenco()->scrollToItem(trovate.first());
+    QTest::mouseClick(Elenco()->viewport(), Qt::LeftButton, {}, Elenco()->visualItemRect(trovate.first()).center());
     return true;
 }
 
@@ -68,10 +42,8 @@ bool FinestraProva::DoppioClic(int i, const QString& parola, int occorrenza)
     int p = -1;
     for (int k = 0; k <= occorrenza; ++k)
         p = int(c->Testo().indexOf(parola, p + 1));
-    if (p < 0)
-        return false;
-    const QPoint punto = c->RettangoloCarattere(p + int(parola.size()) / 2).center();
-    if (c->PosizioneInPunto(punto) < p || c->PosizioneInPunto(punto) > p + parola.size())
+    const QPoint punto = c->RettangoloCarattere(qMax(p, 0) + int(parola.size()) / 2).center();
+    if (p < 0 || c->PosizioneInPunto(punto) < p || c->PosizioneInPunto(punto) > p + parola.size())
         return false;
     // What the system sends for a double-click: press, release, double-click, release.
     QTest::mousePress(c->viewport(), Qt::LeftButton, {}, punto);
@@ -84,18 +56,12 @@ bool FinestraProva::DoppioClic(int i, const QString& parola, int occorrenza)
 bool FinestraProva::Trascina(int i, const QString& tratto)
 {
     CasellaTesto* c = Casella(i);
-    const int da = int(c->Testo().indexOf(tratto));
-    if (da < 0)
-        return false;
-    const int a = da + int(tratto.size());
+    const int da = int(c->Testo().indexOf(tratto)), a = da + int(tratto.size());
     // The left edge of a character puts the insertion point before it (a may
     // be the very end, after the closing line break).
-    const auto punto = [c](int pos) {
-        const QRect r = c->RettangoloCarattere(pos);
-        return QPoint(r.left() + 1, r.center().y());
-    };
-    const QPoint inizio = punto(da), fine = punto(a);
-    if (c->PosizioneInPunto(inizio) != da || c->PosizioneInPunto(fine) != a)
+    const auto punto = [c](int pos) { return QPoint(c->RettangoloCarattere(pos).left() + 1, c->RettangoloCarattere(pos).center().y()); };
+    const QPoint inizio = punto(qMax(da, 0)), fine = punto(qMax(a, 0));
+    if (da < 0 || c->PosizioneInPunto(inizio) != da || c->PosizioneInPunto(fine) != a)
         return false;
     QTest::mousePress(c->viewport(), Qt::LeftButton, {}, inizio);
     QTest::mouseMove(c->viewport(), (inizio + fine) / 2);
@@ -112,17 +78,14 @@ QString Piede()
 void VerificaPiede(const Stampato& s)
 {
     QCOMPARE(s.testo, Piede());
-    QCOMPARE(s.x, 1.0);
-    QCOMPARE(s.y, StampanteRegistrata::AltezzaPagina() - 6);
-    QCOMPARE(s.dimensione, 8.0);
+    QCOMPARE(QList<double>({s.x, s.y, s.dimensione}), QList<double>({1.0, StampanteRegistrata::AltezzaPagina() - 6, 8.0}));
 }
 
 void VerificaErroreStampa(const MessaggiScriptati& m, const StampanteRegistrata& r, const QString& titolo)
 {
     QCOMPARE(m.mostrati.size(), 2);
     QVERIFY(m.mostrati[0].icona == Icona::Domanda && m.mostrati[0].pulsanti == Pulsanti::SiNo);
-    QVERIFY(m.mostrati[1].icona == Icona::Critico && m.mostrati[1].pulsanti == Pulsanti::OK);
-    QCOMPARE(m.mostrati[1].titolo, titolo);
+    QVERIFY(m.mostrati[1].icona == Icona::Critico && m.mostrati[1].pulsanti == Pulsanti::OK && m.mostrati[1].titolo == titolo);
     QCOMPARE(m.mostrati[1].testo, QStringLiteral("Si è verificato un errore, la stampa non è possibile.\r\n"
                                                  "Verificare che la stampante sia in funzione."));
     QCOMPARE(r.documenti, 0);

@@ -17,7 +17,6 @@
 #include <memory>
 
 class FinestraPagina;
-class QAction;
 
 // A throwaway application folder, scripted messages and recorded cues.
 struct Ambiente {
@@ -26,22 +25,22 @@ struct Ambiente {
     SuoniRegistrati suoni;
 };
 
-// The category "Prove" with n exercises, as the main menu leaves it.
-void PreparaCategoriaProve(int esercizi = 1);
+// A category (whose records are .Zlr01) with n exercises, as the main menu leaves it.
+void PreparaCategoriaProve(int esercizi = 1, const QString& categoria = QStringLiteral("Prove"));
 
 struct FinestraProva : Ambiente {
     GestoreModali modali;
     std::unique_ptr<FinestraEsercizi> f;
 
     // Shows the window with exercise 0 of the category "Prove" loaded.
-    void Apri(int tipo, const QList<Voce>& voci, const QStringList& scelte = {});
+    void Apri(int tipo, const QList<::Voce>& voci, const QStringList& scelte = {});
     // The window's controls, found by name.
-    CasellaTesto* Casella(int i) const;
-    EtichettaNumero* Numero(int i) const;
-    QListWidget* Elenco() const;
-    QAction* Voce(const char* nome) const;
+    CasellaTesto* Casella(int i) const { return f->findChild<CasellaTesto*>(QStringLiteral("casella%1").arg(i)); }
+    EtichettaNumero* Numero(int i) const { return f->findChild<EtichettaNumero*>(QStringLiteral("numero%1").arg(i)); }
+    QListWidget* Elenco() const { return f->findChild<QListWidget*>(QStringLiteral("elencoScelte")); }
+    QAction* Voce(const char* nome) const { return f->findChild<QAction*>(QLatin1String(nome)); }
     // A click on item i's number label.
-    void Seleziona(int i);
+    void Seleziona(int i) { QTest::mouseClick(Numero(i), Qt::LeftButton); }
     // A click on the list entry; false when the list lacks it.
     bool Scegli(const QString& voce);
     // A double-click in the middle of the n-th occurrence (from 0) of a word

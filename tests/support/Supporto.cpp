@@ -7,14 +7,9 @@
 #include "platform/Suono.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QWidget>
+#include <QTest>
 
 #include <cstring>
 #include <linux/capability.h>
@@ -30,12 +25,10 @@ CartellaProva::CartellaProva()
 CartellaProva::~CartellaProva()
 {
     // Files may have been made read-only by a test; give them back.
-    QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString p = it.next();
-        QFile::setPermissions(p, QFile::permissions(p) | QFileDevice::WriteOwner
-                                     | QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+        QFile::setPermissions(p, QFile::permissions(p) | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOwner);
     }
     QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFileDevice::WriteOwner);
     ImpostaCartellaApplicazione(QString());
@@ -58,24 +51,14 @@ void CartellaProva::ScriviByte(const QString& relativo, const QByteArray& byte) 
 QByteArray CartellaProva::Leggi(const QString& relativo) const
 {
     QFile f(m_dir.path() + QLatin1Char('/') + relativo);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
-bool CartellaProva::Esiste(const QString& relativo) const
-{
-    return QFileInfo::exists(m_dir.path() + QLatin1Char('/') + relativo);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void CartellaProva::CopiaDatiDistribuiti() const
 {
-    const QString origine = qEnvironmentVariable("ZELORA_SOURCE_DATA");
-    QDirIterator it(origine, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        const QString rel = QDir(origine).relativeFilePath(p);
-        const QString dest = m_dir.path() + QLatin1Char('/') + rel;
+    const QDir origine(qEnvironmentVariable("ZELORA_SOURCE_DATA"));
+    for (QDirIterator it(origine.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString p = it.next(), dest = m_dir.path() + QLatin1Char('/') + origine.relativeFilePath(p);
         QDir().mkpath(QFileInfo(dest).path());
         QFile::copy(p, dest);
     }
@@ -84,8 +67,7 @@ void CartellaProva::CopiaDatiDistribuiti() const
 void CartellaProva::CreaCartelleSchede() const
 {
     for (int i = 0; i < NumeroCategorie; ++i)
-        QDir().mkpath(m_dir.path() + QStringLiteral("/Schede personali/")
-                      + QString::fromUtf8(DatiCategoria(i).cartella));
+        QDir().mkpath(m_dir.path() + QStringLiteral("/Schede personali/") + QString::fromUtf8(DatiCategoria(i).cartella));
 }
 
 MessaggiScriptati::MessaggiScriptati()
@@ -98,10 +80,7 @@ MessaggiScriptati::MessaggiScriptati()
     });
 }
 
-MessaggiScriptati::~MessaggiScriptati()
-{
-    ImpostaGestoreMessaggi({});
-}
+MessaggiScriptati::~MessaggiScriptati() { ImpostaGestoreMessaggi({}); }
 
 QStringList MessaggiScriptati::Testi() const
 {
@@ -113,60 +92,27 @@ QStringList MessaggiScriptati::Testi() const
 
 SuoniRegistrati::SuoniRegistrati()
 {
-    ImpostaRiproduttoreSuoni([this](const QString& percorso) {
-        suonati << QFileInfo(percorso).fileName();
-    });
+    ImpostaRiproduttoreSuoni([this](const QString& percorso) { suonati << QFileInfo(percorso).fileName(); });
 }
 
-SuoniRegistrati::~SuoniRegistrati()
-{
-    ImpostaRiproduttoreSuoni({});
-}
+SuoniRegistrati::~SuoniRegistrati() { ImpostaRiproduttoreSuoni({}); }
 
 namespace {
 class Registratore : public Stampante {
 public:
     explicit Registratore(StampanteRegistrata* r) : m_r(r) {}
-    bool Inizia() override
-    {
-        m_r->pagine = 1;
-        return !m_r->nonDisponibile;
-    }
-    bool Fine() override
-    {
-        if (m_r->fallisceAllaFine)
-            return false;
-        ++m_r->documenti;
-        return true;
-    }
+    bool Inizia() override { m_r->pagine = 1; return !m_r->nonDisponibile; }
+    bool Fine() override { m_r->documenti += m_r->fallisceAllaFine ? 0 : 1; return !m_r->fallisceAllaFine; }
     double AltezzaStampabile() const override { return StampanteRegistrata::AltezzaPagina(); }
-    void Linea(double x1, double y1, double x2, double y2) override
-    {
-        m_r->linee << LineaStampata{x1, y1, x2, y2, m_r->pagine};
-    }
+    void Linea(double x1, double y1, double x2, double y2) override { m_r->linee << LineaStampata{x1, y1, x2, y2, m_r->pagine}; }
     void NuovaPagina() override { ++m_r->pagine; }
-    double AltezzaRiga() const override
-    {
-        return StampanteRegistrata::AltezzaRigaPer(Font().pointSizeF());
-    }
-    double LarghezzaTesto(const QString& t) const override
-    {
-        return t.size() * Font().pointSizeF() * 0.2;
-    }
+    double AltezzaRiga() const override { return Font().pointSizeF() * 0.5; }
+    double LarghezzaTesto(const QString& t) const override { return t.size() * Font().pointSizeF() * 0.2; }
 
 protected:
     void DisegnaTesto(double x, double y, const QString& testo) override
     {
-        Stampato s;
-        s.testo = testo;
-        s.x = x;
-        s.y = y;
-        s.font = Font().family();
-        s.dimensione = Font().pointSizeF();
-        s.grassetto = Font().bold();
-        s.corsivo = Font().italic();
-        s.pagina = m_r->pagine;
-        m_r->stampati << s;
+        m_r->stampati << Stampato{testo, x, y, Font().family(), Font().pointSizeF(), Font().bold(), Font().italic(), m_r->pagine};
     }
 
 private:
@@ -179,10 +125,7 @@ StampanteRegistrata::StampanteRegistrata()
     ImpostaFabbricaStampanti([this] { return std::make_unique<Registratore>(this); });
 }
 
-StampanteRegistrata::~StampanteRegistrata()
-{
-    ImpostaFabbricaStampanti({});
-}
+StampanteRegistrata::~StampanteRegistrata() { ImpostaFabbricaStampanti({}); }
 
 QStringList StampanteRegistrata::Testi() const
 {
@@ -200,8 +143,6 @@ GestoreModali::GestoreModali(Gestore gestore)
     m_timer.start();
 }
 
-GestoreModali::~GestoreModali() = default;
-
 void GestoreModali::Controlla()
 {
     QWidget* modale = QApplication::activeModalWidget();
@@ -211,25 +152,14 @@ void GestoreModali::Controlla()
     aperte << QString::fromLatin1(modale->metaObject()->className());
     if (m_gestore)
         m_gestore(modale);
-    if (modale->isVisible()) {
-        if (auto* d = qobject_cast<QDialog*>(modale))
-            d->reject();
-        else
-            modale->close();
-    }
+    if (modale->isVisible())
+        modale->close(); // a dialog's close is its reject
     m_ultima = nullptr;
 }
 
 bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!condizione()) {
-        if (t.elapsed() > millisecondi)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
+    return QTest::qWaitFor(condizione, millisecondi);
 }
 
 struct PermessiVeri::Capacita {

@@ -5,8 +5,6 @@
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
 
-#include <QList>
-#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -26,7 +24,6 @@ public:
     void Scrivi(const QString& relativo, const QString& testo) const;
     void ScriviByte(const QString& relativo, const QByteArray& byte) const;
     QByteArray Leggi(const QString& relativo) const;
-    bool Esiste(const QString& relativo) const;
     // Copies the bundled content of the repository into the folder.
     void CopiaDatiDistribuiti() const;
     // Makes the twelve empty record folders.
@@ -51,34 +48,26 @@ private:
 };
 
 // Keeps the file names of the cues played, in order.
-class SuoniRegistrati {
-public:
+struct SuoniRegistrati {
     SuoniRegistrati();
     ~SuoniRegistrati();
     QStringList suonati;
 };
 
-// One print call on the recording printer.
+// One print call on the recording printer, and one line drawn.
 struct Stampato {
     QString testo;
-    double x = 0;
-    double y = 0;
+    double x = 0, y = 0;
     QString font;
     double dimensione = 0;
-    bool grassetto = false;
-    bool corsivo = false;
+    bool grassetto = false, corsivo = false;
     int pagina = 0;
 };
+struct LineaStampata { double x1, y1, x2, y2; int pagina; };
 
-struct LineaStampata {
-    double x1, y1, x2, y2;
-    int pagina;
-};
-
-// Every printout of the test goes to a recording printer; this keeps what
-// was printed by all of them.
-class StampanteRegistrata {
-public:
+// Every printout of the test goes to a recording printer (a line is half its
+// point size high); this keeps what was printed by all of them.
+struct StampanteRegistrata {
     StampanteRegistrata();
     ~StampanteRegistrata();
     bool nonDisponibile = false; // Inizia fails
@@ -88,8 +77,6 @@ public:
     QList<Stampato> stampati;
     QList<LineaStampata> linee;
     QStringList Testi() const;
-    // Height of one line at a size, as this printer measures it.
-    static double AltezzaRigaPer(double punti) { return punti * 0.5; }
     static double AltezzaPagina() { return 287.0; }
 };
 
@@ -99,7 +86,6 @@ class GestoreModali : public QObject {
 public:
     using Gestore = std::function<void(QWidget*)>;
     explicit GestoreModali(Gestore gestore = {});
-    ~GestoreModali() override;
     QStringList aperte; // class names, in order
 
 private:
