@@ -110,30 +110,6 @@ private slots:
         QCOMPARE(Sfondo(p.Numero(8)), QStringLiteral("#00ff00 ok"));
     }
 
-    void esercizioCompletato()
-    {
-        FinestraProva p;
-        Globali::NomeAlunno = QStringLiteral("Anna");
-        p.cartella.CreaCartelleSchede();
-        p.Apri(3, {{Cane, "nome", "cane"}}, Abc);
-        // One wrong answer, then every item right.
-        p.Seleziona(3);
-        QVERIFY(p.Scegli("verbo"));
-        for (int i = 0; i < NumeroRighe; ++i) {
-            p.Seleziona(i);
-            QVERIFY(p.Scegli("nome"));
-        }
-        QCOMPARE(p.suoni.suonati, (QStringList{"wrong.wav", "right.wav"}));
-        QCOMPARE(p.modali.aperte, QStringList{"FinestraScheda"});
-        QCOMPARE(Globali::Giudizio[0], QStringLiteral("OTTIMO"));
-        QCOMPARE(p.cartella.Leggi(QStringLiteral("Schede personali/Prove/Anna.Zlr01")).mid(1, 1), QByteArray("m"));
-        QAction* voce = p.f->findChildren<QAction*>(QStringLiteral("voceEsercizio")).at(0);
-        QVERIFY(voce->isChecked() && !p.Elenco()->isVisible());
-        QCOMPARE(FinestraEsercizi::Caption(voce), QStringLiteral(" Prova (OTTIMO)"));
-        QCOMPARE(p.f->findChild<QLabel*>(QStringLiteral("consegna"))->text(),
-                 QStringLiteral("Scegli un altro esercizio nel menu in alto"));
-    }
-
     void promptECaricamento()
     {
         FinestraProva p;
