@@ -76,13 +76,12 @@ QString PercorsoIndiceScritto()
 
 QString CartellaSchede(const QString& categoria)
 {
-    return CartellaApplicazione() + QStringLiteral("/Schede personali/") + categoria
-        + QStringLiteral("/");
+    return CartellaSchedePersonali() + QLatin1Char('/') + categoria + QLatin1Char('/');
 }
 
 QString CartellaSchedeElenco(const QString& categoria)
 {
-    return CartellaApplicazione() + QStringLiteral("\\Schede personali\\") + categoria;
+    return CartellaSchedePersonali() + QLatin1Char('\\') + categoria;
 }
 
 QString PercorsoScheda(const QString& categoria, const QString& nome, const QString& estensione)

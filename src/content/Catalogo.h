@@ -22,13 +22,14 @@ void NumeroMassimoEsercizi(int indice);
 QString DueCifre(int n); // "00".."99"
 QString CodiceScheda(int indice); // "00".."11"
 
-// Data paths: the application folder followed by the fixed pieces.
+// Data paths: the application folder followed by the fixed pieces; records
+// below the records folder (CartellaSchedePersonali).
 QString PercorsoEsercizio(int n); // "/Esercizi/" CAT "/ESERCIZIO " NN ".txt"
 QString PercorsoHelp(int n); // "/Help/" CAT "/help " NN ".txt"
 QString PercorsoIndice(); // "/Indice" "/" CAT ".txt"
 QString PercorsoIndiceScritto(); // "/IndiceScritto" "/" CAT ".txt"
-QString CartellaSchede(const QString& categoria); // "/Schede personali/" CAT "/"
-QString CartellaSchedeElenco(const QString& categoria); // "\Schede personali\" CAT
+QString CartellaSchede(const QString& categoria); // records folder "/" CAT "/"
+QString CartellaSchedeElenco(const QString& categoria); // records folder "\" CAT
 QString PercorsoScheda(const QString& categoria, const QString& nome, const QString& estensione);
 QString PercorsoSuono(const QString& file); // "\Suoni\" file
 

@@ -5,12 +5,43 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
+
+#ifndef ZELORA_CONTENUTI_RELATIVI
+#define ZELORA_CONTENUTI_RELATIVI "../share/zelora"
+#endif
 
 namespace {
+const QString NomeCartellaSchede = QStringLiteral("Schede personali");
+
 QString& cartellaImpostata()
 {
     static QString c;
     return c;
+}
+
+QString& cartellaSchedeImpostata()
+{
+    static QString c;
+    return c;
+}
+
+// The content travels with the program when "Esercizi" is beside it.
+bool ContenutiAccantoAlProgramma()
+{
+    return QFileInfo(RisolviPercorso(QCoreApplication::applicationDirPath() + QStringLiteral("/Esercizi")))
+        .isDir();
+}
+
+// A folder the program may write in: it exists and is writable, or it can be
+// made inside a writable parent.
+bool Scrivibile(const QString& cartella)
+{
+    const QFileInfo info(RisolviPercorso(cartella));
+    if (info.exists())
+        return info.isDir() && info.isWritable();
+    const QFileInfo genitore(info.absolutePath());
+    return genitore.isDir() && genitore.isWritable();
 }
 } // namespace
 
@@ -18,12 +49,35 @@ QString CartellaApplicazione()
 {
     if (!cartellaImpostata().isEmpty())
         return cartellaImpostata();
-    return QCoreApplication::applicationDirPath();
+    const QString programma = QCoreApplication::applicationDirPath();
+    if (ContenutiAccantoAlProgramma())
+        return programma;
+    const QString installata = QDir::cleanPath(programma + QStringLiteral("/" ZELORA_CONTENUTI_RELATIVI));
+    // Neither: the missing content is reported from beside the program, as before.
+    return QFileInfo(installata).isDir() ? installata : programma;
 }
 
 void ImpostaCartellaApplicazione(const QString& cartella)
 {
     cartellaImpostata() = cartella;
+    cartellaSchedeImpostata() = cartella.isEmpty() ? QString() : cartella + QLatin1Char('/') + NomeCartellaSchede;
+}
+
+QString CartellaSchedePersonali()
+{
+    if (!cartellaSchedeImpostata().isEmpty())
+        return cartellaSchedeImpostata();
+    // An installed program never writes beside itself, not even as root.
+    const QString accanto = QCoreApplication::applicationDirPath() + QLatin1Char('/') + NomeCartellaSchede;
+    if (ContenutiAccantoAlProgramma() && Scrivibile(accanto))
+        return RisolviPercorso(accanto);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/zelora/")
+        + NomeCartellaSchede;
+}
+
+void ImpostaCartellaSchede(const QString& cartella)
+{
+    cartellaSchedeImpostata() = cartella;
 }
 
 QString RisolviPercorso(const QString& percorso)

@@ -6,9 +6,24 @@
 #include <QString>
 #include <QStringList>
 
-// The folder that holds the program (tests point it at a folder of their own).
+// The application folder: the program's own content (Esercizi/, Help/,
+// Indice/, IndiceScritto/, Suoni/), which the program only reads. It is the
+// folder of the program when that holds "Esercizi" (the build tree, a
+// portable copy), otherwise the installed share folder found from the
+// program's own place (<prefix>/bin/zelora -> <prefix>/share/zelora).
 QString CartellaApplicazione();
+// Points the application folder and the records folder (its "Schede
+// personali") at one folder; an empty string goes back to the defaults.
 void ImpostaCartellaApplicazione(const QString& cartella);
+
+// The records folder: the folder that plays the role of "Schede personali",
+// with one folder per category below it. By default it is "Schede personali"
+// beside the program when the content is beside the program and that folder
+// can be written; otherwise $XDG_DATA_HOME/zelora/Schede personali
+// (~/.local/share/...). "--schede CARTELLA" names it directly.
+QString CartellaSchedePersonali();
+// Sets the records folder alone (empty: back to the default).
+void ImpostaCartellaSchede(const QString& cartella);
 
 // The path as it is on disk: separators unified, each existing component
 // replaced by its real spelling; components that do not exist stay as given.

@@ -140,7 +140,7 @@ bool CreaSchede(const QString& nome)
 
 bool SchedaEsistente(const QString& nome)
 {
-    return FileExist(CartellaApplicazione() + QStringLiteral("/Schede personali/Articoli/") + nome
+    return FileExist(CartellaSchede(QStringLiteral("Articoli")) + nome
                      + QStringLiteral(".") + QStringLiteral("ZLR00"));
 }
 

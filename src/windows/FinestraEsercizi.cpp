@@ -321,6 +321,7 @@ void FinestraEsercizi::closeEvent(QCloseEvent* e)
         return;
     }
     m_lampeggio->stop();
+    m_blocco->Rilascia();
     e->accept();
     emit ritornoAlMenu();
 }

@@ -8,10 +8,12 @@
 //   FinestraEsercizi_schede.cpp  creating, opening and saving the record
 //   FinestraEsercizi_stampa.cpp  the paper version of the exercise
 #include "exercise/MotoreEsercizio.h"
+#include "records/BloccoScheda.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class CasellaTesto;
 class QAction;
@@ -88,6 +90,8 @@ private:
     static void ImpostaCaption(QAction* voce, const QString& caption);
 
     MotoreEsercizio m_motore;
+    // The lock of the open record, so that no other computer opens or writes it.
+    std::unique_ptr<BloccoScheda> m_blocco = std::make_unique<BloccoScheda>();
     bool m_avvisoMostrato = false;
     // The written version's heading and instruction, for the printout.
     QString m_titoloScritto;

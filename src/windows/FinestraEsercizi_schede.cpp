@@ -20,6 +20,12 @@ const QString TestoErroreLettura =
 const QString TestoErroreScrittura =
     QStringLiteral("Si è verificato un errore, non è possibile salvare i dati.\r\n"
                    "Verificare che la cartella delle schede personali sia accessibile.");
+const QString TestoSchedaInUso =
+    QStringLiteral("Questa scheda personale è già aperta su un altro computer.\r\n"
+                   "Chiudila là oppure scegli un'altra scheda.");
+const QString TestoSalvataggioInUso =
+    QStringLiteral("Questa scheda personale è stata aperta su un altro computer.\r\n"
+                   "Per non cancellare i suoi dati, il risultato di questo esercizio non è stato salvato.");
 
 // Makes the record arrays cover every exercise of the category.
 void DimensionaSchede()
@@ -57,6 +63,16 @@ void FinestraEsercizi::creaScheda()
         MostraMessaggio(this, Icona::Critico, Pulsanti::OK, Globali::CategoriaCorrente, motivo);
         return;
     }
+    // All twelve records of the name stay locked while they are rewritten:
+    // none of them may be open on another computer.
+    if (m_blocco->Scheda() == PercorsoSchedaSicuro(Globali::CategoriaCorrente, nome, Globali::EstensioneScheda))
+        m_blocco->Rilascia();
+    std::vector<std::unique_ptr<BloccoScheda>> blocchi;
+    if (!BloccaSchedeNome(nome, blocchi)) {
+        Globali::NomeAlunno = precedente;
+        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, Globali::CategoriaCorrente, TestoSchedaInUso);
+        return;
+    }
     if (SchedaEsistente(nome)) {
         const ::Risposta r = MostraMessaggio(
             this, Icona::Critico, Pulsanti::SiNo, QStringLiteral("NOME GIA' ESISTENTE"),
@@ -76,6 +92,9 @@ void FinestraEsercizi::creaScheda()
         MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
         return;
     }
+    const int categoria = IndiceCategoria(Globali::CategoriaCorrente);
+    if (categoria >= 0)
+        m_blocco = std::move(blocchi[categoria]);
 
     DimensionaSchede();
     for (int i = 0; i <= Globali::UltimoEsercizio; ++i) {
@@ -120,11 +139,21 @@ void FinestraEsercizi::apriScheda()
         return;
     }
     const QString nome = titolo.left(titolo.size() - 6);
+    // A record open on another computer is not opened, so never overwritten.
+    const QString percorso = PercorsoSchedaSicuro(Globali::CategoriaCorrente, nome, Globali::EstensioneScheda);
+    const bool giaNostra = !percorso.isEmpty() && percorso == m_blocco->Scheda();
+    auto blocco = std::make_unique<BloccoScheda>();
+    if (!percorso.isEmpty() && !giaNostra && blocco->Prendi(percorso) == BloccoScheda::Esito::InUso) {
+        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoSchedaInUso);
+        return;
+    }
     QString riga;
     if (!LeggiScheda(Globali::CategoriaCorrente, nome, Globali::EstensioneScheda, riga)) {
         errore();
         return;
     }
+    if (!giaNostra)
+        m_blocco = std::move(blocco);
 
     Globali::NomeAlunno = nome;
     LeggiRigaScheda(riga, Globali::UltimoEsercizio, Globali::EsercizioFatto, Globali::Giudizio);
@@ -134,6 +163,12 @@ void FinestraEsercizi::apriScheda()
 
 bool FinestraEsercizi::SalvaScheda()
 {
+    const QString percorso = PercorsoSchedaSicuro(Globali::CategoriaCorrente, Globali::NomeAlunno,
+                                                  Globali::EstensioneScheda);
+    if (!percorso.isEmpty() && !m_blocco->PuoScrivere(percorso)) {
+        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoSalvataggioInUso);
+        return false;
+    }
     if (::SalvaScheda(Globali::CategoriaCorrente, Globali::NomeAlunno, Globali::EstensioneScheda,
                       Globali::EsercizioFatto, Globali::Giudizio, Globali::UltimoEsercizio))
         return true;

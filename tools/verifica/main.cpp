@@ -20,10 +20,11 @@ int main(int argc, char* argv[])
     if (argomenti.size() > 1 || (argomenti.size() == 1 && argomenti.first().startsWith(QLatin1Char('-')))) {
         err << "Uso: zelora-verifica [cartella del programma]\n"
             << "Controlla esercizi, indici, pagine di aiuto e suoni della cartella indicata\n"
-            << "(senza argomento, la cartella in cui si trova zelora-verifica).\n";
+            << "(senza argomento, quella dei contenuti di zelora: accanto al programma\n"
+            << "oppure, se installato, la cartella share/zelora).\n";
         return 2;
     }
-    QString cartella = argomenti.isEmpty() ? QCoreApplication::applicationDirPath() : argomenti.first();
+    QString cartella = argomenti.isEmpty() ? CartellaApplicazione() : argomenti.first();
     cartella = QDir::cleanPath(QFileInfo(cartella).absoluteFilePath());
     if (!QFileInfo(cartella).isDir()) {
         err << "La cartella " << cartella << " non esiste.\n";
