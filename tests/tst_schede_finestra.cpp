@@ -24,6 +24,10 @@ const QString ErroreScrittura = Msg(Icona::Critico, Pulsanti::OK, "Zelora: Nomi"
     "Si è verificato un errore, non è possibile salvare i dati.\r\nVerificare che la cartella delle schede personali sia accessibile.");
 const QString ErroreLettura = Msg(Icona::Critico, Pulsanti::OK, "Zelora: Nomi",
     "Si è verificato un errore, non è possibile procedere nella lettura dei dati.");
+// A lock left by a program on another computer a moment ago.
+const QByteArray BloccoAltrui("4242\nzelora\naula-2\nid-aula-2\nboot-aula-2\n");
+const QString InUso = Msg(Icona::Critico, Pulsanti::OK, "Zelora: Nomi",
+    "Questa scheda personale è già aperta su un altro computer.\r\nChiudila là oppure scegli un'altra scheda.");
 const QString DomandaAnonimo = Msg(Icona::Domanda, Pulsanti::SiNoAnnulla, "Nomi",
     "Non hai scritto nessun nome. Non posso aprirti una scheda personale.\r\nVuoi proseguire come \"Anonimo\"?");
 
@@ -104,6 +108,9 @@ private slots:
         // The name window closed without OK creates nothing: Carla's record stays open, untouched.
         QTest::newRow("chiusa senza OK") << true << "Articoli/Carla.ZLR00" << r << "crea Bea\x1b" << Risposta::Si << nessuno << "Carla" << carla;
         QTest::newRow("solo Nomi c'è") << false << "Nomi/Anna.ZLR01" << r << "crea Anna" << Risposta::No << nessuno << "Anna" << nessuno;
+        // A record of the name open on another computer: nothing is asked, nothing written.
+        QTest::newRow("aperta altrove, crea") << true << "Articoli/Anna.ZLR00.lock" << BloccoAltrui << "crea Anna" << Risposta::Si << QStringList{InUso} << "Carla" << carla;
+        QTest::newRow("aperta altrove, apri") << true << "Nomi/Bea.ZLR01.lock" << BloccoAltrui << nomi + "Bea.ZLR01" << Risposta::Si << QStringList{InUso} << "Carla" << carla;
         QTest::newRow("sola lettura") << true << "!Verbi 2" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
         // Names that cannot be a file of the record folder: nothing is written anywhere.
         const char* ostili[] = {"../../x", "a/b", "..", "..\\..\\x", "C:x", "tutti*"};
@@ -152,6 +159,8 @@ private slots:
         Globali::NomeAlunno = QStringLiteral("Carla");
         if (file.contains('/'))
             a.cartella.ScriviByte("Schede personali/" + file, contenuto);
+        if (file.endsWith(".lock")) // with the record it locks
+            a.cartella.ScriviByte("Schede personali/" + file.chopped(5), Riga({{5, 'o'}}));
         a.cartella.ScriviByte("altrove/Bea.ZLR01", Nuova);
         PermessiVeri permessi;
         if (file.startsWith('!') && !permessi.SolaLettura(radice + "/Schede personali/" + file.mid(1)))
@@ -189,6 +198,12 @@ private slots:
         QVERIFY(!d.mostrato || r.filtro == QStringLiteral("Esercizi di grammatica (*.Zlr01)") + QChar(0) + "*.Zlr01" + QString(3, QChar(0)));
         // All twelve records are written new, or none; nothing else changes, nothing outside.
         auto dopo = Istantanea(radice);
+        // The record open in the window, and no other, is locked by this program.
+        if (aperta)
+            prima.remove("Schede personali/Nomi/Carla.ZLR01.lock");
+        if (aperta || nome != "Carla")
+            QVERIFY(dopo.take(QDir(radice).relativeFilePath(PercorsoSchedaSicuro("Nomi", nome, "Zlr01") + ".lock"))
+                        .startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
         for (int i = 0; creata && i < NumeroCategorie; ++i) {
             const QString f = QStringLiteral("Schede personali/%1/%2.ZLR%3").arg(DatiCategoria(i).cartella, nome, CodiceScheda(i));
             QCOMPARE(dopo.take(f), Nuova);

@@ -111,6 +111,10 @@ bool ScriviFileAtomici(const QList<QPair<QString, QByteArray>>& file)
         t->setDirectWriteFallback(false);
         if (!t->open(QIODevice::WriteOnly) || t->write(f.second) != f.second.size())
             return false; // the temporaries written so far are discarded
+        // A full disk shows only when the buffer goes out; QSaveFile's commit
+        // would not notice and would put an empty file in place of the record.
+        if (!t->flush())
+            return false;
         temporanei.push_back(std::move(t));
     }
     bool ok = true;

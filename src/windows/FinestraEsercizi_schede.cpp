@@ -70,7 +70,7 @@ void FinestraEsercizi::creaScheda()
     std::vector<std::unique_ptr<BloccoScheda>> blocchi;
     if (!BloccaSchedeNome(nome, blocchi)) {
         Globali::NomeAlunno = precedente;
-        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, Globali::CategoriaCorrente, TestoSchedaInUso);
+        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoSchedaInUso);
         return;
     }
     if (SchedaEsistente(nome)) {
