@@ -178,50 +178,62 @@ private slots:
                  (QStringList{"Anna.ZLR01", "Bruno.ZLR01"}));
     }
 
-    // A records folder with no room left: the record still opens (without a
-    // lock, and no empty lock file stays), the save is refused with the
-    // message, the record keeps its old content and no piece of file stays.
-    void cartellaPiena()
+    void salvataggioNegato_data()
     {
+        QTest::addColumn<bool>("piena"); // a full folder, or a record taken over by another computer
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("cartella piena") << true << "Si è verificato un errore, non è possibile salvare i dati.\r\n"
+                                                   "Verificare che la cartella delle schede personali sia accessibile.";
+        QTest::newRow("presa da un altro computer") << false << "Questa scheda personale è stata aperta su un altro computer.\r\n"
+                                                             "Per non cancellare i suoi dati, il risultato di questo esercizio non è stato salvato.";
+    }
+
+    // The exercise is finished but its result cannot be written: in a folder
+    // with no room left (the record still opened, without a lock, and no empty
+    // lock file stays), or after another computer took the record over while
+    // this one slept. The message tells, the record keeps its old content
+    // and no piece of file stays.
+    void salvataggioNegato()
+    {
+        QFETCH(bool, piena);
+        QFETCH(QString, messaggio);
         QTemporaryDir punto;
-        if (mount("tmpfs", QFile::encodeName(punto.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+        if (piena && mount("tmpfs", QFile::encodeName(punto.path()).constData(), "tmpfs", 0, "size=64k") != 0)
             QSKIP("non si può montare un tmpfs qui (serve root): prova della cartella piena saltata");
         struct Smonta {
             QString p;
             ~Smonta() { umount2(QFile::encodeName(p).constData(), MNT_DETACH); }
-        } smonta{punto.path()};
+        } smonta{piena ? punto.path() : QString()};
         FinestraProva p;
         p.Apri(3, {{"Il cane abbaia.", "nome", "cane"}}, {"nome", "articolo", "verbo"});
         ImpostaCartellaSchede(punto.path());
         const QString anna = punto.path() + "/Prove/Anna.ZLR01";
         QDir().mkpath(punto.path() + "/Prove");
         const QByteArray vecchia = RigaSchedaNuova();
-        {
-            QFile f(anna);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(vecchia) == vecchia.size());
-        }
+        QFile f(anna);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(vecchia) == vecchia.size());
+        f.close();
         QFile pieno(punto.path() + "/riempimento");
-        QVERIFY(pieno.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (pieno.write(QByteArray(4096, 'x')) > 0) {
-        }
-        pieno.close();
+        while (piena && pieno.open(QIODevice::Append | QIODevice::Unbuffered) && pieno.write(QByteArray(4096, 'x')) > 0)
+            pieno.close();
 
         ImpostaDialogoFile([anna](const RecordDialogo&) { return std::optional<QString>(anna); });
         p.Voce("voceApri")->trigger();
         ImpostaDialogoFile({});
         QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
+        if (!piena)
+            LasciaBlocco(anna + ".lock", "altro", 1, 0);
         p.f->findChildren<QAction*>("voceEsercizio").at(0)->trigger();
         p.messaggi.mostrati.clear();
         for (int i = 0; i < 14; ++i) {
             p.Seleziona(i);
             QVERIFY(p.Scegli("nome"));
         }
-        QCOMPARE(p.messaggi.Testi(), QStringList{"Si è verificato un errore, non è possibile salvare i dati.\r\n"
-                                                 "Verificare che la cartella delle schede personali sia accessibile."});
-        QFile f(anna);
+        QCOMPARE(p.messaggi.Testi(), QStringList{messaggio});
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), vecchia);
-        QCOMPARE(QDir(punto.path() + "/Prove").entryList(QDir::Files | QDir::Hidden), QStringList{"Anna.ZLR01"});
+        QCOMPARE(QDir(punto.path() + "/Prove").entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Anna.ZLR01", "Anna.ZLR01.lock"}).mid(0, piena ? 1 : 2));
     }
 };
 
