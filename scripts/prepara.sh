@@ -4,8 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The second line: icons drawn from the SVG, the desktop and AppStream
+# validators, and what the Debian package is made and checked with.
 pacchetti=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-           fonts-liberation2 fonts-dejavu-core poppler-utils)
+           fonts-liberation2 fonts-dejavu-core poppler-utils
+           librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian)
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")
