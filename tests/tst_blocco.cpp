@@ -1,7 +1,6 @@
 // Records shared by several computers: a lock left behind and when it is
-// taken over, two programs on one records folder, and a folder that is full.
+// taken over, two programs on one records folder, a save that cannot be made.
 #include "ProveRisposte.h"
-#include "Supporto.h"
 
 #include "content/Percorsi.h"
 #include "platform/OpenSave.h"
@@ -16,66 +15,52 @@
 
 namespace {
 using Esito = BloccoScheda::Esito;
+constexpr qint64 PidMorto = 4194305; // above any pid Linux hands out
 
-// A lock file as another program left it `minuti` minutes ago, made the way
-// QLockFile takes a lock over: a new file in place of the old one.
+// A lock file left `minuti` minutes ago by a program of this computer (in
+// this boot, or before a restart) or of another, made the way QLockFile
+// takes a lock over: a new file in place of the old one.
 void LasciaBlocco(const QString& percorso, const QString& computer, qint64 pid, int minuti)
 {
-    const bool questo = computer == "questo" || computer == "riavviato";
-    const QByteArray contenuto = QByteArray::number(pid) + "\nzelora\n"
-        + (questo ? QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() : QByteArray("aula-2\nid-aula-2"))
-        + '\n' + (computer == "questo" ? QSysInfo::bootUniqueId() : QByteArray("un-altro-avvio")) + '\n';
+    const QByteArray host = computer == "altro" ? QByteArray("aula-2\nid-aula-2")
+                                                : QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId();
+    const QByteArray contenuto = QByteArray::number(pid) + "\nzelora\n" + host + '\n'
+        + (computer == "questo" ? QSysInfo::bootUniqueId() : QByteArray("prima")) + '\n';
     QFile::remove(percorso);
     QFile f(percorso);
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenuto) == contenuto.size());
     f.close();
-    timeval quando[2] = {{time(nullptr) - minuti * 60, 0}, {time(nullptr) - minuti * 60, 0}};
+    const timeval quando[2] = {{time(nullptr) - minuti * 60, 0}, {time(nullptr) - minuti * 60, 0}};
     QCOMPARE(utimes(QFile::encodeName(percorso).constData(), quando), 0);
 }
 
-qint64 ProcessoFinito()
+// The exercise window of the category opening the record chosen in the dialog.
+void Apri(FinestraEsercizi& w, const QString& scheda)
 {
-    QProcess p;
-    p.start("sleep", {"0.1"});
-    p.waitForStarted();
-    const qint64 pid = p.processId();
-    p.waitForFinished();
-    return pid;
-}
-
-const QString NomeFile = QStringLiteral("Schede personali/Nomi/Anna.ZLR01");
-
-// The exercise window of Nomi opening Anna's record of the folder.
-void ApriAnna(FinestraEsercizi& w, const QString& cartella)
-{
-    PreparaCategoriaProve(32, QStringLiteral("Nomi"));
-    w.setWindowTitle(QStringLiteral("Zelora: Nomi"));
-    ImpostaDialogoFile([cartella](const RecordDialogo&) { return std::optional<QString>(cartella + "/" + NomeFile); });
+    ImpostaDialogoFile([scheda](const RecordDialogo&) { return std::optional<QString>(scheda); });
     GestoreModali chiudiScheda;
     w.findChild<QAction*>("voceApri")->trigger();
     ImpostaDialogoFile({});
 }
 
-// The other computer: keeps Anna's record open in its exercise window until killed.
-int TieniAperta(const QString& cartella)
+// The other program: "--tieni" keeps Anna's record open until killed,
+// "--salva" saves Bruno's record 400 times.
+int AltroProgramma(const QStringList& a)
 {
-    ImpostaCartellaApplicazione(cartella);
+    ImpostaCartellaApplicazione(a.value(2));
+    if (a.value(1) == "--salva") {
+        for (int i = 0; i < 400; ++i)
+            if (!SalvaScheda("Nomi", "Bruno", "ZLR01", QVector<bool>(32, true), QVector<QString>(32, "BUONO"), 31))
+                return 1;
+        return 0;
+    }
     MessaggiScriptati messaggi;
+    PreparaCategoriaProve(32, "Nomi");
     FinestraEsercizi w;
-    ApriAnna(w, cartella);
-    std::puts(Globali::NomeAlunno == "Anna" ? "aperta" : "non aperta");
+    Apri(w, a.value(2) + "/Schede personali/Nomi/Anna.ZLR01");
+    std::puts(qPrintable(Globali::NomeAlunno));
     std::fflush(stdout);
     return QCoreApplication::exec();
-}
-
-// The other computer: saves a pupil's record again and again.
-int SalvaDiContinuo(const QString& cartella, const QString& nome, int volte)
-{
-    ImpostaCartellaApplicazione(cartella);
-    for (int i = 0; i < volte; ++i)
-        if (!SalvaScheda("Nomi", nome, "ZLR01", QVector<bool>(32, true), QVector<QString>(32, "BUONO"), 31))
-            return 1;
-    return 0;
 }
 } // namespace
 
@@ -85,41 +70,36 @@ private slots:
     void bloccoLasciato_data()
     {
         QTest::addColumn<QString>("computer");
-        QTest::addColumn<bool>("vivo"); // the process that wrote it still runs here
+        QTest::addColumn<qint64>("pid");
         QTest::addColumn<int>("minuti");
         QTest::addColumn<Esito>("atteso");
-        QTest::newRow("altro computer, adesso") << "altro" << true << 0 << Esito::InUso;
-        QTest::newRow("altro computer, 4 minuti fa") << "altro" << true << 4 << Esito::InUso;
-        QTest::newRow("altro computer, 6 minuti fa") << "altro" << true << 6 << Esito::Preso;
-        QTest::newRow("questo computer, programma finito") << "questo" << false << 0 << Esito::Preso;
-        QTest::newRow("questo computer, riavviato") << "riavviato" << true << 0 << Esito::Preso;
+        QTest::newRow("altro computer, adesso") << "altro" << 1LL << 0 << Esito::InUso;
+        QTest::newRow("altro computer, 4 minuti fa") << "altro" << 1LL << 4 << Esito::InUso;
+        QTest::newRow("altro computer, 6 minuti fa") << "altro" << 1LL << 6 << Esito::Preso;
+        QTest::newRow("questo computer, programma finito") << "questo" << PidMorto << 0 << Esito::Preso;
+        QTest::newRow("questo computer, riavviato") << "riavviato" << 1LL << 0 << Esito::Preso;
     }
 
     // A lock found when the record is opened, or put in place of ours while
-    // the record was open (this computer slept): only a dead one is taken, and
-    // another's lock is never removed.
+    // the record was open (this computer slept): only a dead one is taken,
+    // and another's lock is never removed.
     void bloccoLasciato()
     {
         QFETCH(QString, computer);
-        QFETCH(bool, vivo);
+        QFETCH(qint64, pid);
         QFETCH(int, minuti);
         QFETCH(Esito, atteso);
         CartellaProva c;
-        const QString scheda = c.Percorso() + "/Anna.ZLR01", blocco = scheda + ".lock";
-        const qint64 pid = vivo ? 1 : ProcessoFinito();
+        const QString scheda = c.Percorso() + "/Anna.ZLR01";
         for (bool durante : {false, true}) {
+            QFile::remove(scheda + ".lock");
             QByteArray altrui;
-            QFile::remove(blocco);
             {
                 BloccoScheda b;
-                if (durante)
-                    QCOMPARE(b.Prendi(scheda), Esito::Preso);
-                LasciaBlocco(blocco, computer, pid, minuti);
+                QVERIFY(!durante || b.Prendi(scheda) == Esito::Preso);
+                LasciaBlocco(scheda + ".lock", computer, pid, minuti);
                 altrui = c.Leggi("Anna.ZLR01.lock");
-                if (durante)
-                    QCOMPARE(b.PuoScrivere(scheda), atteso == Esito::Preso);
-                else
-                    QCOMPARE(b.Prendi(scheda), atteso);
+                QCOMPARE(durante ? (b.PuoScrivere(scheda) ? Esito::Preso : Esito::InUso) : b.Prendi(scheda), atteso);
                 QCOMPARE(c.Leggi("Anna.ZLR01.lock") == altrui, atteso == Esito::InUso);
             }
             QCOMPARE(c.Leggi("Anna.ZLR01.lock"), atteso == Esito::InUso ? altrui : QByteArray());
@@ -127,55 +107,41 @@ private slots:
     }
 
     // Two programs on one folder: the record open in one is refused in the
-    // other, until the first one dies without closing it.
+    // other until the first dies without closing it; saves of two pupils at
+    // the same moment leave every record whole whenever it is read.
     void dueProgrammi()
     {
         Ambiente a;
         a.cartella.CreaCartelleSchede();
-        a.cartella.ScriviByte(NomeFile, RigaSchedaNuova());
+        a.cartella.ScriviByte("Schede personali/Nomi/Anna.ZLR01", RigaSchedaNuova());
         QProcess altro;
         altro.start(QCoreApplication::applicationFilePath(), {"--tieni", a.cartella.Percorso()});
         QVERIFY(altro.waitForReadyRead(20000));
-        QCOMPARE(altro.readLine(), QByteArray("aperta\n"));
+        QCOMPARE(altro.readLine(), QByteArray("Anna\n"));
+        PreparaCategoriaProve(32, "Nomi");
         FinestraEsercizi w;
-        ApriAnna(w, a.cartella.Percorso());
-        QCOMPARE(a.messaggi.Testi(), QStringList{"Questa scheda personale è già aperta su un altro computer.\r\n"
-                                                 "Chiudila là oppure scegli un'altra scheda."});
-        QVERIFY(Globali::NomeAlunno.isEmpty());
-        altro.kill();
-        QVERIFY(altro.waitForFinished());
-        a.messaggi.mostrati.clear();
-        ApriAnna(w, a.cartella.Percorso());
-        QCOMPARE(a.messaggi.Testi(), QStringList());
-        QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
-        QCOMPARE(a.cartella.Leggi(NomeFile), RigaSchedaNuova());
-    }
-
-    // Two programs save different pupils into one folder at the same time:
-    // whoever reads a record finds it whole, and no temporary file stays.
-    void salvataggiInsieme()
-    {
-        CartellaProva c;
-        c.CreaCartelleSchede();
-        QProcess altro;
-        altro.start(QCoreApplication::applicationFilePath(), {"--salva", c.Percorso(), "Bruno", "400"});
-        QVERIFY(altro.waitForStarted());
-        const QString bruno = c.Percorso() + "/Schede personali/Nomi/Bruno.ZLR01";
-        int letture = 0;
-        while (!altro.waitForFinished(0)) {
-            QVERIFY(SalvaScheda("Nomi", "Anna", "ZLR01", QVector<bool>(32, false), QVector<QString>(32), 31));
-            QString riga;
-            if (QFile::exists(bruno)) {
-                QVERIFY(LeggiScheda("Nomi", "Bruno", "ZLR01", riga));
-                QCOMPARE(riga.size(), 64);
-                QCOMPARE(riga.count('o'), 32);
-                ++letture;
-            }
+        for (bool morto : {false, true}) {
+            a.messaggi.mostrati.clear();
+            Apri(w, a.cartella.Percorso() + "/Schede personali/Nomi/Anna.ZLR01");
+            QCOMPARE(a.messaggi.Testi(), morto ? QStringList() : QStringList{"Questa scheda personale è già aperta su un altro computer.\r\nChiudila là oppure scegli un'altra scheda."});
+            QCOMPARE(Globali::NomeAlunno, morto ? "Anna" : "");
+            altro.kill();
+            altro.waitForFinished();
         }
-        QCOMPARE(altro.exitCode(), 0);
-        QVERIFY(letture > 0);
-        QCOMPARE(QDir(c.Percorso() + "/Schede personali/Nomi").entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{"Anna.ZLR01", "Bruno.ZLR01"}));
+
+        altro.start(QCoreApplication::applicationFilePath(), {"--salva", a.cartella.Percorso()});
+        QVERIFY(altro.waitForStarted());
+        int letture = 0;
+        for (QString riga; !altro.waitForFinished(0);) {
+            QVERIFY(SalvaScheda("Nomi", "Anna", "ZLR01", QVector<bool>(32, false), QVector<QString>(32), 31));
+            if (a.cartella.Leggi("Schede personali/Nomi/Bruno.ZLR01").isEmpty())
+                continue;
+            QVERIFY(LeggiScheda("Nomi", "Bruno", "ZLR01", riga) && riga.count('o') == 32);
+            ++letture;
+        }
+        QVERIFY(altro.exitCode() == 0 && letture > 0);
+        QCOMPARE(QDir(a.cartella.Percorso() + "/Schede personali/Nomi").entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"Anna.ZLR01", "Anna.ZLR01.lock", "Bruno.ZLR01"}));
     }
 
     void salvataggioNegato_data()
@@ -188,41 +154,32 @@ private slots:
                                                              "Per non cancellare i suoi dati, il risultato di questo esercizio non è stato salvato.";
     }
 
-    // The exercise is finished but its result cannot be written: in a folder
-    // with no room left (the record still opened, without a lock, and no empty
-    // lock file stays), or after another computer took the record over while
-    // this one slept. The message tells, the record keeps its old content
-    // and no piece of file stays.
+    // A finished exercise whose result cannot be written: in a folder with
+    // no room left (the record still opens, without a lock, and no empty lock
+    // file stays), or after another computer took the record over. The
+    // message tells, the record keeps its old content, no piece of file stays.
     void salvataggioNegato()
     {
         QFETCH(bool, piena);
         QFETCH(QString, messaggio);
         QTemporaryDir punto;
-        if (piena && mount("tmpfs", QFile::encodeName(punto.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+        const QByteArray p8 = QFile::encodeName(punto.path());
+        if (piena && mount("tmpfs", p8.constData(), "tmpfs", 0, "size=64k") != 0)
             QSKIP("non si può montare un tmpfs qui (serve root): prova della cartella piena saltata");
-        struct Smonta {
-            QString p;
-            ~Smonta() { umount2(QFile::encodeName(p).constData(), MNT_DETACH); }
-        } smonta{piena ? punto.path() : QString()};
+        std::shared_ptr<void> smonta(nullptr, [&](void*) { umount2(p8.constData(), MNT_DETACH); });
         FinestraProva p;
         p.Apri(3, {{"Il cane abbaia.", "nome", "cane"}}, {"nome", "articolo", "verbo"});
         ImpostaCartellaSchede(punto.path());
-        const QString anna = punto.path() + "/Prove/Anna.ZLR01";
         QDir().mkpath(punto.path() + "/Prove");
-        const QByteArray vecchia = RigaSchedaNuova();
-        QFile f(anna);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(vecchia) == vecchia.size());
-        f.close();
-        QFile pieno(punto.path() + "/riempimento");
+        QFile anna(punto.path() + "/Prove/Anna.ZLR01"), pieno(punto.path() + "/riempimento");
+        QVERIFY(anna.open(QIODevice::WriteOnly) && anna.write(RigaSchedaNuova()) == 74);
+        anna.close();
         while (piena && pieno.open(QIODevice::Append | QIODevice::Unbuffered) && pieno.write(QByteArray(4096, 'x')) > 0)
             pieno.close();
-
-        ImpostaDialogoFile([anna](const RecordDialogo&) { return std::optional<QString>(anna); });
-        p.Voce("voceApri")->trigger();
-        ImpostaDialogoFile({});
+        Apri(*p.f, anna.fileName());
         QCOMPARE(Globali::NomeAlunno, QStringLiteral("Anna"));
         if (!piena)
-            LasciaBlocco(anna + ".lock", "altro", 1, 0);
+            LasciaBlocco(anna.fileName() + ".lock", "altro", 1, 0);
         p.f->findChildren<QAction*>("voceEsercizio").at(0)->trigger();
         p.messaggi.mostrati.clear();
         for (int i = 0; i < 14; ++i) {
@@ -230,8 +187,7 @@ private slots:
             QVERIFY(p.Scegli("nome"));
         }
         QCOMPARE(p.messaggi.Testi(), QStringList{messaggio});
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), vecchia);
+        QVERIFY(anna.open(QIODevice::ReadOnly) && anna.readAll() == RigaSchedaNuova());
         QCOMPARE(QDir(punto.path() + "/Prove").entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Anna.ZLR01", "Anna.ZLR01.lock"}).mid(0, piena ? 1 : 2));
     }
@@ -240,11 +196,8 @@ private slots:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const QStringList a = app.arguments();
-    if (a.value(1) == "--tieni")
-        return TieniAperta(a.value(2));
-    if (a.value(1) == "--salva")
-        return SalvaDiContinuo(a.value(2), a.value(3), a.value(4).toInt());
+    if (app.arguments().value(1).startsWith("--"))
+        return AltroProgramma(app.arguments());
     TestBlocco prove;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&prove, argc, argv);
