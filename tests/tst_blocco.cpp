@@ -186,7 +186,8 @@ private slots:
             p.Seleziona(i);
             QVERIFY(p.Scegli("nome"));
         }
-        QCOMPARE(p.messaggi.Testi(), QStringList{messaggio});
+        // (The window's opening prompt may come at any moment of a busy machine.)
+        QCOMPARE(p.messaggi.Testi().filter("salva"), QStringList{messaggio});
         QVERIFY(anna.open(QIODevice::ReadOnly) && anna.readAll() == RigaSchedaNuova());
         QCOMPARE(QDir(punto.path() + "/Prove").entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Anna.ZLR01", "Anna.ZLR01.lock"}).mid(0, piena ? 1 : 2));
