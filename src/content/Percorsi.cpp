@@ -26,11 +26,13 @@ QString& cartellaSchedeImpostata()
     return c;
 }
 
-// The content travels with the program when "Esercizi" is beside it.
+// The content travels with the program when "Esercizi" is beside it. Asked
+// once: every data path asks, and an installed program's folder is long.
 bool ContenutiAccantoAlProgramma()
 {
-    return QFileInfo(RisolviPercorso(QCoreApplication::applicationDirPath() + QStringLiteral("/Esercizi")))
-        .isDir();
+    static const bool accanto =
+        QFileInfo(RisolviPercorso(QCoreApplication::applicationDirPath() + QStringLiteral("/Esercizi"))).isDir();
+    return accanto;
 }
 
 // A folder the program may write in: it exists and is writable, or it can be
