@@ -7,6 +7,7 @@
 
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 class TestCasella : public QObject {
@@ -95,6 +96,65 @@ private slots:
         QFETCH(QString, attesa);
         const auto p = ParolaInPosizione(testo, posizione);
         QCOMPARE(testo.mid(p.first, p.second - p.first), attesa);
+    }
+
+    // Any point of a letter means that letter, at the smallest and largest item sizes: a double-click
+    // on either edge or the centre of the first or last letter takes the word; a drag between the
+    // edges of its first and last letters, either way, marks exactly the word; a shake marks nothing.
+    // At 16 points "campagna" is on the third line, which the box shows only when scrolled.
+    void sottoIlPuntatore_data()
+    {
+        QTest::addColumn<int>("punti");
+        QTest::addColumn<QString>("parola"); // empty: the last word of the first line
+        for (int punti : {11, 16})
+            for (const char* parola : {"l", "un", "e", "i", "", "campagna"})
+                QTest::addRow("%s, %d punti", *parola ? parola : "fine riga", punti) << punti << QString(parola);
+    }
+
+    void sottoIlPuntatore()
+    {
+        QFETCH(int, punti);
+        QFETCH(QString, parola);
+        CasellaTesto c;
+        c.resize(268, 62); // an item box
+        c.ImpostaTesto(QStringLiteral("Vedo l'aiuola e i fiori di un'amica che abita in campagna.\r\n"));
+        c.ImpostaSelezione(0, int(c.Testo().size()));
+        c.Modello().ImpostaSelFontSize(punti);
+        c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
+        const QString testo = c.Testo();
+        QPair<int, int> p = ParolaInPosizione(testo, c.document()->firstBlock().layout()->lineAt(0).textLength() - 2);
+        for (const auto& s : ParoleDelTesto(testo))
+            if (testo.mid(s.first, s.second - s.first) == parola)
+                p = s;
+        parola = testo.mid(p.first, p.second - p.first);
+        c.ImpostaSelStart(p.first); // the box scrolls to show it
+        QList<QPoint> punto;
+        for (int lettera : {p.first, p.second - 1}) {
+            const QRect r = c.RettangoloCarattere(lettera);
+            punto << QPoint(r.left(), r.center().y()) << r.center() << QPoint(r.right(), r.center().y());
+        }
+        for (const QPoint& q : punto) {
+            QTest::mouseDClick(c.viewport(), Qt::LeftButton, {}, q);
+            QCOMPARE(QString::number(q.x()) + c.Modello().SelText(), QString::number(q.x()) + parola);
+        }
+        // Right of the end of its line: the blank or line break there, not the next line's first word.
+        QTest::mouseDClick(c.viewport(), Qt::LeftButton, {}, QPoint(c.viewport()->width() - 2, punto[0].y()));
+        QVERIFY(c.Modello().SelLength() == 1 && c.Modello().SelText().trimmed().isEmpty());
+        for (const auto& [da, a] : {std::pair(0, 3), std::pair(0, 5), std::pair(2, 3), std::pair(2, 5), std::pair(5, 0), std::pair(3, 2)}) {
+            if (punto[da] == punto[a])
+                continue;
+            QTest::mousePress(c.viewport(), Qt::LeftButton, {}, punto[da]);
+            QTest::mouseMove(c.viewport(), punto[a]);
+            // What is shown while dragging is what the release leaves to be judged.
+            const QString mostrato = c.textCursor().selectedText();
+            QTest::mouseRelease(c.viewport(), Qt::LeftButton, {}, punto[a]);
+            QCOMPARE(QStringLiteral("%1>%2 %3 ").arg(da).arg(a).arg(mostrato) + c.Modello().SelText(),
+                     QStringLiteral("%1>%2 %3 ").arg(da).arg(a).arg(parola) + parola);
+        }
+        QTest::mousePress(c.viewport(), Qt::LeftButton, {}, punto[1]);
+        QTest::mouseRelease(c.viewport(), Qt::LeftButton, {}, punto[1] + QPoint(1, 0));
+        QCOMPARE(c.SelLength(), 0);
     }
 
     // The pupil's mouse: a double-click selects the word before it is reported (the handler may
