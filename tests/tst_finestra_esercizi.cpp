@@ -13,6 +13,11 @@ QString Sfondo(EtichettaNumero* e)
 {
     return e->grab().toImage().pixelColor(1, 1).name() + QLatin1Char(' ') + e->text().trimmed();
 }
+
+QString Letto(QObject* o, QAccessible::Text t)
+{
+    return QAccessible::queryAccessibleInterface(o)->text(t);
+}
 } // namespace
 
 class TestFinestraEsercizi : public QObject {
@@ -61,18 +66,26 @@ private slots:
         FinestraProva p;
         p.Apri(4, {{Cane, "nome", "cane"}}, {"nome", "verbo", "nome"});
         QVERIFY(p.Elenco()->isVisible() && p.Elenco()->font().pointSize() == 16);
-        p.Seleziona(1);
-        QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#ffff00 2"));
+        // What screen readers read of item 2's box and label and of the list, as the item changes.
+        const auto letto = [&](QObject* o) { return Letto(o, QAccessible::Name) + ": " + Letto(o, QAccessible::Description); };
+        QCOMPARE(letto(p.Casella(1)) + " | " + letto(p.Numero(1)) + " | " + letto(p.Elenco()), "Frase 2: da fare | Frase 2: da fare | Scelte: ");
+        // The label's press action selects the item as a click does.
+        QAccessible::queryAccessibleInterface(p.Numero(1))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(Sfondo(p.Numero(1)), QStringLiteral("#ffff00 2"));
+        p.messaggi.mostrati.clear(); // the window's first activation prompted for a record
+        QCOMPARE(letto(p.Casella(1)), "Frase 2: selezionata");
         auto* cornice = p.f->findChild<QFrame*>(QStringLiteral("cornice"));
         QVERIFY(cornice->isVisible() && cornice->y() == p.Casella(1)->y());
         QVERIFY(p.Scegli("verbo"));
         QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#ff0000 2"));
         QVERIFY(p.Voce("voceErrori")->isVisible() && FinestraEsercizi::Caption(p.Voce("voceErrori")) == "   ERRORI : 1");
+        QCOMPARE(letto(p.Numero(1)), "Frase 2: risposta sbagliata");
         QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
         p.Seleziona(1);
         QVERIFY(p.Scegli("nome"));
         QCOMPARE(p.Casella(1)->Testo(), QStringLiteral("Il cane abbaia. [nome]"));
         QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#00ff00 ok"));
+        QCOMPARE(letto(p.Casella(1)), "Frase 2: risolta");
         QCOMPARE(p.Elenco()->count(), 2);
         // The finished box ignores the pointer; the list choice needs an item.
         QTest::mouseClick(p.Casella(1)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
