@@ -253,9 +253,12 @@ void FinestraEsercizi::Ridisegna()
         m_numeri[i]->setVisible(righe);
         m_caselle[i]->ImpostaIngresso(m_motore.Ingresso(i));
         m_caselle[i]->setVisible(righe);
+        // Set only when it changes: each setting is an event for the screen reader.
         const QString stato = StatoLetto(m_motore.Numero(i), m_motore.TipoEsercizio());
-        m_numeri[i]->setAccessibleDescription(stato);
-        m_caselle[i]->setAccessibleDescription(stato);
+        if (m_caselle[i]->accessibleDescription() != stato) {
+            m_numeri[i]->setAccessibleDescription(stato);
+            m_caselle[i]->setAccessibleDescription(stato);
+        }
     }
     if (m_motore.Scelte() != m_vociMostrate) {
         m_vociMostrate = m_motore.Scelte();
