@@ -13,11 +13,6 @@ QString Sfondo(EtichettaNumero* e)
 {
     return e->grab().toImage().pixelColor(1, 1).name() + QLatin1Char(' ') + e->text().trimmed();
 }
-
-QString Letto(QObject* o, QAccessible::Text t)
-{
-    return QAccessible::queryAccessibleInterface(o)->text(t);
-}
 } // namespace
 
 class TestFinestraEsercizi : public QObject {
@@ -67,7 +62,7 @@ private slots:
         p.Apri(4, {{Cane, "nome", "cane"}}, {"nome", "verbo", "nome"});
         QVERIFY(p.Elenco()->isVisible() && p.Elenco()->font().pointSize() == 16);
         // What screen readers read of item 2's box and label and of the list, as the item changes.
-        const auto letto = [&](QObject* o) { return Letto(o, QAccessible::Name) + ": " + Letto(o, QAccessible::Description); };
+        const auto letto = [](QObject* o) { auto* a = QAccessible::queryAccessibleInterface(o); return a->text(QAccessible::Name) + ": " + a->text(QAccessible::Description); };
         QCOMPARE(letto(p.Casella(1)) + " | " + letto(p.Numero(1)) + " | " + letto(p.Elenco()), "Frase 2: da fare | Frase 2: da fare | Scelte: ");
         // The label's press action selects the item as a click does.
         QAccessible::queryAccessibleInterface(p.Numero(1))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
