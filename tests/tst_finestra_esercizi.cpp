@@ -105,6 +105,11 @@ private slots:
         QVERIFY(q.DoppioClic(0, "abbaia"));
         QCOMPARE(QPoint(q.Casella(0)->SelStart(), q.Casella(0)->SelLength()), QPoint());
         QVERIFY(!q.Voce("voceErrori")->isVisible());
+        // Kind 2: a screen reader reads the count of words still to find that the label shows.
+        FinestraProva r;
+        r.Apri(2, {{Cane, "2", "cane abbaia"}});
+        QVERIFY(r.DoppioClic(0, "cane"));
+        QCOMPARE(r.Casella(0)->accessibleDescription(), "selezionata, parole da trovare: 1");
     }
 
     void rispostaColTrascinamento()
