@@ -7,6 +7,7 @@
 
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
 class TestCasella : public QObject {
@@ -97,6 +98,51 @@ private slots:
         QCOMPARE(testo.mid(p.first, p.second - p.first), attesa);
     }
 
+    // At both item sizes, a double-click on any edge or the centre of a word's first or last letter takes
+    // the word (right of its line, the blank or break there); a drag between those edges, either way, marks
+    // the word as shown while dragging; a shake marks nothing. "campagna" at 16 points needs scrolling.
+    void sottoIlPuntatore_data()
+    {
+        QTest::addColumn<int>("punti");
+        QTest::addColumn<int>("posizione"); // of a letter of the word; -1: the last word of the first line
+        for (int punti : {11, 16})
+            for (const auto& [nome, posizione] : std::initializer_list<std::pair<const char*, int>>{{"l'", 5}, {"un'", 27}, {"e", 14}, {"i", 16}, {"fine riga", -1}, {"campagna", 51}})
+                QTest::addRow("%s, %d punti", nome, punti) << punti << posizione;
+    }
+
+    void sottoIlPuntatore()
+    {
+        QFETCH(int, punti);
+        QFETCH(int, posizione);
+        CasellaTesto c;
+        c.resize(268, 62); // an item box
+        c.ImpostaFontPredefinito(QFont(QStringLiteral("Arial"), punti));
+        c.ImpostaTesto(QStringLiteral("Vedo l'aiuola e i fiori di un'amica che abita in campagna.\r\n"));
+        c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
+        const QString testo = c.Testo();
+        const auto p = ParolaInPosizione(testo, posizione >= 0 ? posizione : c.document()->firstBlock().layout()->lineAt(0).textLength() - 2);
+        const QString parola = testo.mid(p.first, p.second - p.first);
+        c.ImpostaSelStart(p.first); // the box scrolls to show it
+        const QRect a = c.RettangoloCarattere(p.first), b = c.RettangoloCarattere(p.second - 1);
+        const QList<QPoint> punto = {{a.left(), a.center().y()}, a.center(), {a.right(), a.center().y()},
+                                     {b.left(), b.center().y()}, b.center(), {b.right(), b.center().y()}};
+        for (const QPoint& q : punto) {
+            QTest::mouseDClick(c.viewport(), Qt::LeftButton, {}, q);
+            QCOMPARE(QString::number(q.x()) + c.Modello().SelText(), QString::number(q.x()) + parola);
+        }
+        for (const auto& [da, fino] : {std::pair(0, 3), std::pair(0, 5), std::pair(2, 3), std::pair(2, 5), std::pair(5, 0), std::pair(3, 2), std::pair(1, 1)}) {
+            QTest::mousePress(c.viewport(), Qt::LeftButton, {}, punto[da]);
+            QTest::mouseMove(c.viewport(), punto[fino] + QPoint(da == fino, 0)); // from 1 to 1: a shake
+            const QString mostrato = c.textCursor().selectedText();
+            QTest::mouseRelease(c.viewport(), Qt::LeftButton, {}, punto[fino] + QPoint(da == fino, 0));
+            const QString atteso = punto[da] == punto[fino] ? QString() : parola, dove = QStringLiteral("%1>%2 ").arg(da).arg(fino);
+            QCOMPARE(dove + mostrato + '|' + c.Modello().SelText(), dove + atteso + '|' + atteso);
+        }
+        QTest::mouseDClick(c.viewport(), Qt::LeftButton, {}, QPoint(c.viewport()->width() - 2, a.center().y()));
+        QVERIFY(c.SelLength() == 1 && c.Modello().SelText().trimmed().isEmpty());
+    }
+
     // The pupil's mouse: a double-click selects the word before it is reported (the handler may
     // undo it); a drag past the last line takes the line break; input off: nothing happens.
     void mouse()
@@ -118,7 +164,8 @@ private slots:
         const QPoint da = c.RettangoloCarattere(20).topLeft() + QPoint(1, 3);
         const QPoint a(c.viewport()->width() - 5, c.viewport()->height() - 5);
         QTest::mousePress(c.viewport(), Qt::LeftButton, {}, da);
-        QMouseEvent muovi(QEvent::MouseMove, a, c.viewport()->mapToGlobal(a), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        // The release, not the last move, says where the stretch ends.
+        QMouseEvent muovi(QEvent::MouseMove, da + QPoint(9, 0), c.viewport()->mapToGlobal(da), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(c.viewport(), &muovi);
         QTest::mouseRelease(c.viewport(), Qt::LeftButton, {}, a);
         QCOMPARE(c.Modello().SelText(), QStringLiteral("torta.\r\n"));

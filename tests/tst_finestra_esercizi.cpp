@@ -61,18 +61,26 @@ private slots:
         FinestraProva p;
         p.Apri(4, {{Cane, "nome", "cane"}}, {"nome", "verbo", "nome"});
         QVERIFY(p.Elenco()->isVisible() && p.Elenco()->font().pointSize() == 16);
-        p.Seleziona(1);
-        QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#ffff00 2"));
+        // What screen readers read of item 2's box and label and of the list, as the item changes.
+        const auto letto = [](QObject* o) { auto* a = QAccessible::queryAccessibleInterface(o); return a->text(QAccessible::Name) + ": " + a->text(QAccessible::Description); };
+        QCOMPARE(letto(p.Casella(1)) + " | " + letto(p.Numero(1)) + " | " + letto(p.Elenco()), "Frase 2: da fare | Frase 2: da fare | Scelte: ");
+        // The label's press action selects the item as a click does.
+        QAccessible::queryAccessibleInterface(p.Numero(1))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(Sfondo(p.Numero(1)), QStringLiteral("#ffff00 2"));
+        p.messaggi.mostrati.clear(); // the window's first activation prompted for a record
+        QCOMPARE(letto(p.Casella(1)), "Frase 2: selezionata");
         auto* cornice = p.f->findChild<QFrame*>(QStringLiteral("cornice"));
         QVERIFY(cornice->isVisible() && cornice->y() == p.Casella(1)->y());
         QVERIFY(p.Scegli("verbo"));
         QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#ff0000 2"));
         QVERIFY(p.Voce("voceErrori")->isVisible() && FinestraEsercizi::Caption(p.Voce("voceErrori")) == "   ERRORI : 1");
+        QCOMPARE(letto(p.Numero(1)), "Frase 2: risposta sbagliata");
         QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
         p.Seleziona(1);
         QVERIFY(p.Scegli("nome"));
         QCOMPARE(p.Casella(1)->Testo(), QStringLiteral("Il cane abbaia. [nome]"));
         QCOMPARE(Sfondo(p.Numero(1)), QStringLiteral("#00ff00 ok"));
+        QCOMPARE(letto(p.Casella(1)), "Frase 2: risolta");
         QCOMPARE(p.Elenco()->count(), 2);
         // The finished box ignores the pointer; the list choice needs an item.
         QTest::mouseClick(p.Casella(1)->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -97,6 +105,11 @@ private slots:
         QVERIFY(q.DoppioClic(0, "abbaia"));
         QCOMPARE(QPoint(q.Casella(0)->SelStart(), q.Casella(0)->SelLength()), QPoint());
         QVERIFY(!q.Voce("voceErrori")->isVisible());
+        // Kind 2: a screen reader reads the count of words still to find that the label shows.
+        FinestraProva r;
+        r.Apri(2, {{Cane, "2", "cane abbaia"}});
+        QVERIFY(r.DoppioClic(0, "cane"));
+        QCOMPARE(r.Casella(0)->accessibleDescription(), "selezionata, parole da trovare: 1");
     }
 
     void rispostaColTrascinamento()
@@ -105,7 +118,7 @@ private slots:
         p.Apri(44, {{"Mario corre nel parco.", "nel parco", "Mario corre nel parco."}});
         QVERIFY(p.Trascina(8, "corre"));
         QCOMPARE(p.suoni.suonati, QStringList{"wrong.wav"});
-        QVERIFY(p.Trascina(8, "nel parco"));
+        QVERIFY(p.Trascina(8, "nel parco", true));
         QCOMPARE(Colori(p.Casella(8)->Modello()), Tratti("n12 b9 n1"));
         QCOMPARE(Sfondo(p.Numero(8)), QStringLiteral("#00ff00 ok"));
     }

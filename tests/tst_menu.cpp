@@ -5,6 +5,7 @@
 #include "app/MenuPrincipale.h"
 #include "platform/Immagini.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QSignalSpy>
 
@@ -68,7 +69,11 @@ private slots:
             b->cartella.Scrivi(QStringLiteral("indicescritto/") + cartella.toLower() + QStringLiteral(".TXT"),
                                Indice(ultimo + 1, "Scritto"));
         b->menu.showFullScreen();
-        b->menu.ScegliCategoria(indice);
+        // Through the label, as a screen reader presses it: a button named as it reads.
+        QAccessibleInterface* etichetta = QAccessible::queryAccessibleInterface(Figlio(b->menu, QStringLiteral("categoria%1").arg(indice)));
+        QCOMPARE(etichetta->text(QAccessible::Name), Scritta(b->menu, QStringLiteral("categoria%1").arg(indice)));
+        etichetta->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
         QCOMPARE(b->messaggi.Testi(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
         for (const Messaggio& m : b->messaggi.mostrati)
             QVERIFY(m.icona == Icona::Critico && m.titolo.isEmpty());
@@ -91,6 +96,7 @@ private slots:
         Globali::EstensioneScheda = QStringLiteral("Zlr01");
         b->menu.show();
         GestoreModali modali;
+        QCOMPARE(QAccessible::queryAccessibleInterface(Figlio(b->menu, "libro7"))->text(QAccessible::Name), "Indice degli esercizi di Preposizioni");
         QTest::mouseClick(Figlio(b->menu, "libro7"), Qt::LeftButton);
         QCOMPARE(modali.aperte, QStringList{"FinestraIndice"});
         QCOMPARE(b->suoni.suonati, QStringList{"press.wav"});

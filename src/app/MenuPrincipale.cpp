@@ -5,6 +5,7 @@
 #include "content/Globali.h"
 #include "content/Indice.h"
 #include "windows/FinestraEsercizi.h"
+#include "platform/EtichettaPremibile.h"
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
 #include "platform/Twips.h"
@@ -88,7 +89,8 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     m_cornice->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (int i = 0; i < 14; ++i) {
-        auto* e = new QLabel(QString::fromUtf8(Posizioni[i].caption), m_pannello);
+        auto* e = new EtichettaPremibile(QString::fromUtf8(Posizioni[i].caption), m_pannello);
+        connect(e, &EtichettaPremibile::premuta, this, [this, i] { etichettaCliccata(i); });
         e->setObjectName(i == VoceEsci   ? QStringLiteral("esci")
                          : i == VoceInfo ? QStringLiteral("info")
                                          : QStringLiteral("categoria%1").arg(i));
@@ -106,8 +108,10 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
         m_etichette[i] = e;
     }
     for (int i = 0; i < 12; ++i) {
-        auto* l = new QLabel(m_pannello);
+        auto* l = new EtichettaPremibile(QString(), m_pannello);
         l->setObjectName(QStringLiteral("libro%1").arg(i));
+        l->setAccessibleName(QStringLiteral("Indice degli esercizi di ") + m_etichette[i]->text());
+        connect(l, &EtichettaPremibile::premuta, this, [this, i] { libroCliccato(i); });
         l->setGeometry(tw(LeftLibro(i)), tw(Posizioni[i].top), tw(480), tw(480));
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);

@@ -1,11 +1,14 @@
 #include "platform/CasellaTesto.h"
 
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QtMath>
 
 CasellaTesto::CasellaTesto(QWidget* parent)
     : QTextEdit(parent)
@@ -74,21 +77,57 @@ int CasellaTesto::ModelloDaVista(int pos) const
     return m_daVista.value(qBound(0, pos, int(m_daVista.size()) - 1));
 }
 
+int CasellaTesto::CarattereInPunto(const QPoint& puntoViewport) const
+{
+    // The block under the point, then its line, then the glyph whose advance
+    // holds the point. QTextLine::xToCursor with CursorOnCharacter would give
+    // the character before the nearest gap, which is the same fault again.
+    const QTextBlock blocco = cursorForPosition(puntoViewport).block();
+    const QTextLayout* layout = blocco.layout();
+    if (!layout || layout->lineCount() == 0)
+        return blocco.position();
+    const QPointF p = QPointF(puntoViewport) + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value())
+        - layout->position();
+    int riga = 0;
+    while (riga + 1 < layout->lineCount() && p.y() >= layout->lineAt(riga).rect().bottom())
+        ++riga;
+    const QTextLine linea = layout->lineAt(riga);
+    const int fine = linea.textStart() + linea.textLength();
+    for (int c = linea.textStart(); c < fine; ++c)
+        if (p.x() < linea.cursorToX(c + 1))
+            return blocco.position() + c;
+    // Past the text: a wrapped line ends with its blank, the last line of the
+    // block with the line break.
+    return blocco.position() + (riga + 1 < layout->lineCount() ? fine - 1 : fine);
+}
+
 int CasellaTesto::PosizioneInPunto(const QPoint& puntoViewport) const
 {
-    return ModelloDaVista(cursorForPosition(puntoViewport).position());
+    return ModelloDaVista(CarattereInPunto(puntoViewport));
 }
 
 QRect CasellaTesto::RettangoloCarattere(int posizione) const
 {
-    QTextCursor c(document());
-    c.setPosition(VistaDaModello(posizione));
-    const QRect a = cursorRect(c);
-    c.setPosition(VistaDaModello(posizione + 1));
-    const QRect b = cursorRect(c);
-    if (b.top() == a.top() && b.left() > a.left())
-        return QRect(a.left(), a.top(), b.left() - a.left(), a.height());
-    return QRect(a.left(), a.top(), 6, a.height());
+    const int vista = VistaDaModello(posizione);
+    const QTextBlock blocco = document()->findBlock(vista);
+    const QTextLayout* layout = blocco.layout();
+    if (!layout || layout->lineCount() == 0)
+        return QRect();
+    // The line that holds the character (lineForTextPosition gives the line
+    // before, for the first character of a wrapped line).
+    const int c = vista - blocco.position();
+    int riga = 0;
+    while (riga + 1 < layout->lineCount() && c >= layout->lineAt(riga + 1).textStart())
+        ++riga;
+    const QTextLine linea = layout->lineAt(riga);
+    const QPointF origine = layout->position() - QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const qreal sinistra = origine.x() + linea.cursorToX(c);
+    // A line break has no glyph: the points just after the line's end.
+    const qreal destra = c + 1 < blocco.length() ? origine.x() + linea.cursorToX(c + 1) : sinistra + 6;
+    const qreal alto = origine.y() + linea.y();
+    // A point x lies on the character when sinistra <= x < destra.
+    return QRect(QPoint(qCeil(sinistra), qCeil(alto)),
+                 QPoint(qMax(qCeil(sinistra), qCeil(destra) - 1), qCeil(alto + linea.height()) - 1));
 }
 
 void CasellaTesto::Ridisegna()
@@ -189,20 +228,60 @@ void CasellaTesto::SelezioneDallaVista()
     m_sincronizzo = false;
 }
 
+void CasellaTesto::PortaCursore(int ancora, int posizione)
+{
+    QTextCursor c(document());
+    c.setPosition(ancora);
+    c.setPosition(posizione, QTextCursor::KeepAnchor);
+    // SelezioneDallaVista hands it to the model.
+    setTextCursor(c);
+}
+
+void CasellaTesto::SeguiPuntatore(const QPoint& puntoViewport)
+{
+    const int qui = CarattereInPunto(puntoViewport);
+    // A click that shakes by a pixel marks nothing; two pixels still fit in
+    // the narrowest letter at the smallest size, so one letter can be marked.
+    if (!m_trascino && qui == m_primoCarattere && (puntoViewport - m_puntoPremuto).manhattanLength() < 2)
+        return;
+    m_trascino = true;
+    // Both end characters belong to the stretch. The cursor ends at the
+    // pointer's side, so that the box scrolls after the pointer.
+    const int ultimo = document()->characterCount() - 1;
+    const int inizio = qMin(m_primoCarattere, qui);
+    const int fine = qMin(qMax(m_primoCarattere, qui) + 1, ultimo);
+    if (qui >= m_primoCarattere)
+        PortaCursore(inizio, fine);
+    else
+        PortaCursore(fine, inizio);
+}
+
 void CasellaTesto::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
     if (!m_ingresso)
         return;
+    if (e->button() == Qt::LeftButton) {
+        // The insertion point goes before the character under the pointer;
+        // what is marked waits for the pointer to move.
+        m_puntoPremuto = e->position().toPoint();
+        m_primoCarattere = CarattereInPunto(m_puntoPremuto);
+        m_trascino = false;
+        PortaCursore(m_primoCarattere, m_primoCarattere);
+    }
     emit premuto();
-    QTextEdit::mousePressEvent(e);
 }
 
 void CasellaTesto::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
-    if (m_ingresso)
-        QTextEdit::mouseMoveEvent(e);
+    if (!m_ingresso)
+        return;
+    // The base class only scrolls a box taller than its text while the
+    // pointer is held outside it (it calls back here as it scrolls).
+    QTextEdit::mouseMoveEvent(e);
+    if (m_primoCarattere >= 0 && (e->buttons() & Qt::LeftButton))
+        SeguiPuntatore(e->position().toPoint());
 }
 
 void CasellaTesto::mouseReleaseEvent(QMouseEvent* e)
@@ -210,6 +289,10 @@ void CasellaTesto::mouseReleaseEvent(QMouseEvent* e)
     e->accept();
     if (!m_ingresso)
         return;
+    if (m_primoCarattere >= 0 && e->button() == Qt::LeftButton) {
+        SeguiPuntatore(e->position().toPoint());
+        m_primoCarattere = -1;
+    }
     QTextEdit::mouseReleaseEvent(e);
     emit rilasciato();
 }

@@ -9,6 +9,10 @@
 // and the gestures are reported (premuto, rilasciato, doppioClic with the
 // model position under the pointer; a double-click first selects the word
 // there). A box whose input is off ignores the pointer but keeps its look.
+// The pointer always means the character it lies on, never the nearest gap
+// between characters: a double-click anywhere on a letter takes its word,
+// and a drag from any point of one letter to any point of another marks both
+// letters and what lies between, in either direction.
 #include "platform/TestoFormattato.h"
 
 #include <QTextEdit>
@@ -43,9 +47,10 @@ public:
     void ImpostaIngresso(bool attivo) { m_ingresso = attivo; }
     bool Ingresso() const { return m_ingresso; }
 
-    // Model position of a point in the viewport, as a click there would give.
+    // Model position of the character under a point of the viewport; past
+    // the end of a line, the blank or line break that ends it.
     int PosizioneInPunto(const QPoint& puntoViewport) const;
-    // Viewport rectangle of the character at a model position.
+    // The viewport pixels that lie on the character at a model position.
     QRect RettangoloCarattere(int posizione) const;
 
 signals:
@@ -69,6 +74,11 @@ private:
     void SelezioneDallaVista();
     int VistaDaModello(int pos) const;
     int ModelloDaVista(int pos) const;
+    // Displayed position of the character under a viewport point.
+    int CarattereInPunto(const QPoint& puntoViewport) const;
+    // The view's cursor, which the model's selection follows.
+    void PortaCursore(int ancora, int posizione);
+    void SeguiPuntatore(const QPoint& puntoViewport);
 
     TestoFormattato m_proprio;
     TestoFormattato* m_modello = &m_proprio;
@@ -77,4 +87,9 @@ private:
     bool m_ingresso = true;
     bool m_sincronizzo = false;
     QString m_famiglia;
+    // The drag under way: the displayed character it started on (-1: none),
+    // where the button went down, and whether the pointer has left that spot.
+    int m_primoCarattere = -1;
+    QPoint m_puntoPremuto;
+    bool m_trascino = false;
 };

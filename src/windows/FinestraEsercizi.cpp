@@ -9,13 +9,13 @@
 #include "platform/Suono.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QTimer>
 
 namespace {
@@ -28,10 +28,23 @@ const int ElencoLeft = 10020;
 const int ElencoLarghezza = 1860;
 
 const QString TestoPrompt = QStringLiteral("Scegli un esercizio nel menu qui sopra");
+
+// An item's state as a screen reader says it; the label shows it by colour.
+QString StatoLetto(const StatoNumero& stato, int tipo)
+{
+    QString letto = stato.sfondo == MotoreEsercizio::Verde  ? QStringLiteral("risolta")
+                  : stato.sfondo == MotoreEsercizio::Rosso  ? QStringLiteral("risposta sbagliata")
+                  : stato.sfondo == MotoreEsercizio::Giallo ? QStringLiteral("selezionata")
+                                                            : QStringLiteral("da fare");
+    // Kind 2 counts down on the label the words still to find.
+    if (tipo == 2 && stato.sfondo != MotoreEsercizio::Verde)
+        letto += QStringLiteral(", parole da trovare: ") + stato.caption.trimmed();
+    return letto;
+}
 } // namespace
 
 EtichettaNumero::EtichettaNumero(QWidget* parent)
-    : QLabel(parent)
+    : EtichettaPremibile(QString(), parent)
 {
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont f(QStringLiteral("Arial"), 12);
@@ -54,13 +67,6 @@ void EtichettaNumero::Mostra(const StatoNumero& stato)
     else
         unsetCursor();
     m_stato = stato;
-}
-
-void EtichettaNumero::mouseReleaseEvent(QMouseEvent* e)
-{
-    QLabel::mouseReleaseEvent(e);
-    if (rect().contains(e->position().toPoint()))
-        emit clic();
 }
 
 FinestraEsercizi::FinestraEsercizi(QWidget* parent)
@@ -202,7 +208,8 @@ void FinestraEsercizi::CreaControlli()
         numero->setObjectName(QStringLiteral("numero%1").arg(i));
         numero->setGeometry(tw(ColonnaEtichetta[colonna]), tw(top), tw(750), tw(AltezzaRiga));
         numero->setVisible(false);
-        connect(numero, &EtichettaNumero::clic, this, [this, i] { m_motore.SelezionaRiga(i); });
+        numero->setAccessibleName(QStringLiteral("Frase %1").arg(i + 1));
+        connect(numero, &EtichettaNumero::premuta, this, [this, i] { m_motore.SelezionaRiga(i); });
         m_numeri[i] = numero;
 
         auto* casella = new CasellaTesto(pannello);
@@ -211,6 +218,7 @@ void FinestraEsercizi::CreaControlli()
         casella->ImpostaModello(&m_motore.Casella(i));
         casella->viewport()->setCursor(CursoreMano());
         casella->setVisible(false);
+        casella->setAccessibleName(numero->accessibleName());
         connect(casella, &CasellaTesto::premuto, this, [this, i] { m_motore.PremiCasella(i); });
         connect(casella, &CasellaTesto::rilasciato, this, [this, i] { m_motore.RilascioCasella(i); });
         connect(casella, &CasellaTesto::doppioClic, this,
@@ -221,6 +229,7 @@ void FinestraEsercizi::CreaControlli()
 
     m_elencoScelte = new QListWidget(pannello);
     m_elencoScelte->setObjectName(QStringLiteral("elencoScelte"));
+    m_elencoScelte->setAccessibleName(QStringLiteral("Scelte"));
     m_elencoScelte->setGeometry(tw(ElencoLeft), tw(RigheTop[0]), tw(ElencoLarghezza),
                                 tw(7080 + AltezzaRiga - 1245));
     m_elencoScelte->setFont(QFont(QStringLiteral("Arial"), 9));
@@ -244,6 +253,12 @@ void FinestraEsercizi::Ridisegna()
         m_numeri[i]->setVisible(righe);
         m_caselle[i]->ImpostaIngresso(m_motore.Ingresso(i));
         m_caselle[i]->setVisible(righe);
+        // Set only when it changes: each setting is an event for the screen reader.
+        const QString stato = StatoLetto(m_motore.Numero(i), m_motore.TipoEsercizio());
+        if (m_caselle[i]->accessibleDescription() != stato) {
+            m_numeri[i]->setAccessibleDescription(stato);
+            m_caselle[i]->setAccessibleDescription(stato);
+        }
     }
     if (m_motore.Scelte() != m_vociMostrate) {
         m_vociMostrate = m_motore.Scelte();
@@ -262,7 +277,14 @@ void FinestraEsercizi::Ridisegna()
     }
     m_cornice->setVisible(riga >= 0);
 
-    ImpostaCaption(m_voceErrori, m_motore.CaptionErrori());
+    if (m_motore.CaptionErrori() != Caption(m_voceErrori)) {
+        ImpostaCaption(m_voceErrori, m_motore.CaptionErrori());
+        // A screen reader keeps the entry's name until told it changed.
+        if (QAccessibleInterface* voce = QAccessible::queryAccessibleInterface(m_voceErrori)) {
+            QAccessibleEvent cambio(voce, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&cambio);
+        }
+    }
     m_voceErrori->setVisible(m_motore.ErroriVisibili());
     ImpostaCaption(m_voceSoluzioni, m_motore.CaptionSoluzioni());
     m_voceSoluzioni->setVisible(m_motore.SoluzioniOfferte());

@@ -8,6 +8,7 @@
 //   FinestraEsercizi_schede.cpp  creating, opening and saving the record
 //   FinestraEsercizi_stampa.cpp  the paper version of the exercise
 #include "exercise/MotoreEsercizio.h"
+#include "platform/EtichettaPremibile.h"
 #include "records/BloccoScheda.h"
 
 #include <QLabel>
@@ -22,18 +23,13 @@ class QMenu;
 class QTimer;
 class QFrame;
 
-// A number label: it shows the state of its item.
-class EtichettaNumero : public QLabel {
+// A number label: it shows the state of its item; a click on it selects the item.
+class EtichettaNumero : public EtichettaPremibile {
     Q_OBJECT
 public:
     explicit EtichettaNumero(QWidget* parent = nullptr);
     void Mostra(const StatoNumero& stato);
     const StatoNumero& Stato() const { return m_stato; }
-signals:
-    void clic();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     StatoNumero m_stato;

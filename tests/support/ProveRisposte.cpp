@@ -42,8 +42,10 @@ bool FinestraProva::DoppioClic(int i, const QString& parola, int occorrenza)
     int p = -1;
     for (int k = 0; k <= occorrenza; ++k)
         p = int(c->Testo().indexOf(parola, p + 1));
-    const QPoint punto = c->RettangoloCarattere(qMax(p, 0) + int(parola.size()) / 2).center();
-    if (p < 0 || c->PosizioneInPunto(punto) < p || c->PosizioneInPunto(punto) > p + parola.size())
+    // The right edge of the last letter, where a nearest-gap rule takes the next character.
+    const QRect ultima = c->RettangoloCarattere(p + int(parola.size()) - 1);
+    const QPoint punto(ultima.right(), ultima.center().y());
+    if (p < 0 || c->PosizioneInPunto(punto) != p + parola.size() - 1)
         return false;
     // What the system sends for a double-click: press, release, double-click, release.
     QTest::mousePress(c->viewport(), Qt::LeftButton, {}, punto);
@@ -53,16 +55,17 @@ bool FinestraProva::DoppioClic(int i, const QString& parola, int occorrenza)
     return true;
 }
 
-bool FinestraProva::Trascina(int i, const QString& tratto)
+bool FinestraProva::Trascina(int i, const QString& tratto, bool alContrario)
 {
     CasellaTesto* c = Casella(i);
-    const int da = int(c->Testo().indexOf(tratto)), a = da + int(tratto.size());
-    // The left edge of a character puts the insertion point before it (a may
-    // be the very end, after the closing line break).
-    const auto punto = [c](int pos) { return QPoint(c->RettangoloCarattere(pos).left() + 1, c->RettangoloCarattere(pos).center().y()); };
-    const QPoint inizio = punto(qMax(da, 0)), fine = punto(qMax(a, 0));
+    const int da = int(c->Testo().indexOf(tratto)), a = da + int(tratto.size()) - 1;
+    // The inner edges of the first and last letters, which a nearest-gap rule leaves out.
+    const QRect primo = c->RettangoloCarattere(qMax(da, 0)), ultimo = c->RettangoloCarattere(qMax(a, 0));
+    QPoint inizio(primo.right(), primo.center().y()), fine(ultimo.left(), ultimo.center().y());
     if (da < 0 || c->PosizioneInPunto(inizio) != da || c->PosizioneInPunto(fine) != a)
         return false;
+    if (alContrario)
+        std::swap(inizio, fine);
     QTest::mousePress(c->viewport(), Qt::LeftButton, {}, inizio);
     QTest::mouseMove(c->viewport(), (inizio + fine) / 2);
     QTest::mouseMove(c->viewport(), fine);

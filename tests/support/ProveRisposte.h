@@ -43,11 +43,12 @@ struct FinestraProva : Ambiente {
     void Seleziona(int i) { QTest::mouseClick(Numero(i), Qt::LeftButton); }
     // A click on the list entry; false when the list lacks it.
     bool Scegli(const QString& voce);
-    // A double-click in the middle of the n-th occurrence (from 0) of a word
-    // of box i; false when the screen does not put it there.
+    // A double-click on the last letter of the n-th occurrence (from 0) of a
+    // word of box i; false when the screen does not put it there.
     bool DoppioClic(int i, const QString& parola, int occorrenza = 0);
-    // Press before the stretch, drag to its end, release; false as above.
-    bool Trascina(int i, const QString& tratto);
+    // Press on the first letter of the stretch, drag, release on its last
+    // letter (or the other way); false as above.
+    bool Trascina(int i, const QString& tratto, bool alContrario = false);
 };
 
 // The footer line the printouts end each sheet with.
