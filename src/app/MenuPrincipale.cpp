@@ -40,9 +40,7 @@ const PosizioneEtichetta Posizioni[14] = {
     {"Esci", 10800, 7485, 645},
     {"Info", 8520, 7485, 570},
 };
-// Labels are drawn a little taller than designed so that the 18-point hover
-// size is not clipped.
-const int AltezzaVisibile = 450;
+const int AltezzaEtichetta = 360;
 
 int LeftLibro(int i)
 {
@@ -84,7 +82,7 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     m_cornice->setObjectName(QStringLiteral("cornice"));
     m_cornice->setFrameShape(QFrame::Box);
     m_cornice->setLineWidth(2);
-    m_cornice->setStyleSheet(QStringLiteral("QFrame { border: 2px solid rgb(200,0,0); }"));
+    m_cornice->setStyleSheet(QStringLiteral("QFrame { border: %1px solid rgb(200,0,0); }").arg(px(2)));
     m_cornice->setVisible(false);
     m_cornice->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -94,18 +92,14 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
         e->setObjectName(i == VoceEsci   ? QStringLiteral("esci")
                          : i == VoceInfo ? QStringLiteral("info")
                                          : QStringLiteral("categoria%1").arg(i));
-        e->setGeometry(tw(Posizioni[i].left), tw(Posizioni[i].top), tw(Posizioni[i].width),
-                       tw(AltezzaVisibile));
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSizeF(15.75);
-        f.setBold(true);
-        e->setFont(f);
+        e->move(tw(Posizioni[i].left), tw(Posizioni[i].top));
         e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const QColor colore = i < 12 ? QColor(0, 0, 128) : QColor(255, 255, 255);
         e->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(colore.name()));
         e->setMouseTracking(true);
         e->installEventFilter(this);
         m_etichette[i] = e;
+        ImpostaDimensione(i, 15.75);
     }
     for (int i = 0; i < 12; ++i) {
         auto* l = new EtichettaPremibile(QString(), m_pannello);
@@ -127,11 +121,11 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     m_sottotitolo = new QLabel(m_pannello);
     m_sottotitolo->setObjectName(QStringLiteral("sottotitolo"));
     m_sottotitolo->setGeometry(tw(3900), tw(1875), tw(4110), tw(630));
-    m_sottotitolo->setFont(QFont(QStringLiteral("Verdana"), 9.75));
+    m_sottotitolo->setFont(Carattere(QStringLiteral("Verdana"), 9.75));
     m_sottotitolo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,128); background: transparent; }"));
     m_sottotitolo->setAlignment(Qt::AlignCenter);
     m_sottotitolo->setWordWrap(true);
-    m_sottotitolo->setText(QStringLiteral("Un progetto libero per la scuola primaria e media,\nper gli adulti e per gli stranieri"));
+    m_sottotitolo->setText(QStringLiteral("Un progetto libero per la scuola primaria e media, per gli adulti e per gli stranieri"));
     auto* linea = new QFrame(m_pannello);
     linea->setObjectName(QStringLiteral("linea"));
     linea->setGeometry(tw(1200), tw(3600), tw(9600), tw(30));
@@ -260,11 +254,13 @@ bool MenuPrincipale::LeggiIndiceScritto()
     return false;
 }
 
-void MenuPrincipale::ImpostaDimensione(QLabel* etichetta, double punti)
+void MenuPrincipale::ImpostaDimensione(int indice, double punti)
 {
-    QFont f = etichetta->font();
-    f.setPointSizeF(punti);
-    etichetta->setFont(f);
+    QLabel* e = m_etichette[indice];
+    e->setFont(Carattere(QStringLiteral("Arial"), punti, true));
+    // A caption is never cut: its label grows with it beyond the design size.
+    const QSize testo = e->sizeHint();
+    e->resize(qMax(tw(Posizioni[indice].width), testo.width()), qMax(tw(AltezzaEtichetta), testo.height()));
 }
 
 void MenuPrincipale::Incornicia(int indice)
@@ -277,8 +273,8 @@ void MenuPrincipale::Incornicia(int indice)
 
 void MenuPrincipale::etichettaSorvolata(int indice)
 {
+    ImpostaDimensione(indice, 18);
     Incornicia(indice);
-    ImpostaDimensione(m_etichette[indice], 18);
     m_evidenziato = true;
 }
 
@@ -297,8 +293,8 @@ void MenuPrincipale::sfondoSorvolato()
     m_cornice->setVisible(false);
     for (QLabel* l : m_libri)
         l->setPixmap(ImmagineLibroChiuso());
-    for (QLabel* e : m_etichette)
-        ImpostaDimensione(e, 16);
+    for (int i = 0; i < 14; ++i)
+        ImpostaDimensione(i, 16);
 }
 
 bool MenuPrincipale::eventFilter(QObject* oggetto, QEvent* evento)

@@ -1,4 +1,5 @@
 #include "app/VerificaAvvio.h"
+#include "platform/Twips.h"
 
 #include "app/MenuPrincipale.h"
 #include "content/Catalogo.h"
@@ -188,7 +189,7 @@ int VerificaAvvio(QString& out, QString& err)
 int SalvaSchermata(const QString& file, QString& err)
 {
     MenuPrincipale menu;
-    menu.resize(800, 600);
+    menu.resize(tw(12000), tw(9000));
     menu.show();
     QCoreApplication::processEvents();
     if (!menu.grab().save(file, "PNG")) {
