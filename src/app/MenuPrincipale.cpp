@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 
 namespace {
@@ -51,6 +52,15 @@ int LeftLibro(int i)
     return 4380;
 }
 
+// Colours by palette, not style sheet: the menu is the first thing shown,
+// and style sheets are slow to set up.
+void Colora(QWidget* w, QPalette::ColorRole ruolo, const QColor& colore)
+{
+    QPalette p = w->palette();
+    p.setColor(ruolo, colore);
+    w->setPalette(p);
+}
+
 QColor SfondoLibro(int i)
 {
     if (i <= 3)
@@ -67,22 +77,19 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     setObjectName(QStringLiteral("MenuPrincipale"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    setPalette(pal);
+    Colora(this, QPalette::Window, QColor(0, 0, 128));
 
     m_pannello = new QLabel(this);
     m_pannello->setObjectName(QStringLiteral("pannello"));
     m_pannello->resize(tw(12000), tw(9000));
-    m_pannello->setPixmap(ImmagineSfondo(m_pannello->size()));
     m_pannello->setMouseTracking(true);
     m_pannello->installEventFilter(this);
 
     m_cornice = new QFrame(m_pannello);
     m_cornice->setObjectName(QStringLiteral("cornice"));
-    m_cornice->setFrameShape(QFrame::Box);
-    m_cornice->setLineWidth(2);
-    m_cornice->setStyleSheet(QStringLiteral("QFrame { border: %1px solid rgb(200,0,0); }").arg(px(2)));
+    m_cornice->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_cornice->setLineWidth(px(2));
+    Colora(m_cornice, QPalette::WindowText, QColor(200, 0, 0));
     m_cornice->setVisible(false);
     m_cornice->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -95,7 +102,7 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
         e->move(tw(Posizioni[i].left), tw(Posizioni[i].top));
         e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const QColor colore = i < 12 ? QColor(0, 0, 128) : QColor(255, 255, 255);
-        e->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(colore.name()));
+        Colora(e, QPalette::WindowText, colore);
         e->setMouseTracking(true);
         e->installEventFilter(this);
         m_etichette[i] = e;
@@ -109,9 +116,7 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
         l->setGeometry(tw(LeftLibro(i)), tw(Posizioni[i].top), tw(480), tw(480));
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, SfondoLibro(i));
-        l->setPalette(p);
+        Colora(l, QPalette::Window, SfondoLibro(i));
         l->setPixmap(ImmagineLibroChiuso());
         l->setCursor(CursoreMano());
         l->setMouseTracking(true);
@@ -122,21 +127,22 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     m_sottotitolo->setObjectName(QStringLiteral("sottotitolo"));
     m_sottotitolo->setGeometry(tw(3900), tw(1875), tw(4110), tw(630));
     m_sottotitolo->setFont(Carattere(QStringLiteral("Verdana"), 9.75));
-    m_sottotitolo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,128); background: transparent; }"));
+    Colora(m_sottotitolo, QPalette::WindowText, QColor(0, 0, 128));
     m_sottotitolo->setAlignment(Qt::AlignCenter);
     m_sottotitolo->setWordWrap(true);
     m_sottotitolo->setText(QStringLiteral("Un progetto libero per la scuola primaria e media, per gli adulti e per gli stranieri"));
     auto* linea = new QFrame(m_pannello);
     linea->setObjectName(QStringLiteral("linea"));
     linea->setGeometry(tw(1200), tw(3600), tw(9600), tw(30));
-    linea->setStyleSheet(QStringLiteral("background-color: rgb(0,0,128);"));
+    linea->setAutoFillBackground(true);
+    Colora(linea, QPalette::Window, QColor(0, 0, 128));
 
-    // Start-up, in order: panel centred, exercise window prepared hidden,
-    // pointers and books, folders of the categories.
+    // Start-up, in order: panel centred, pointers and books, folders of the
+    // categories. The exercise window, the heaviest part, is made when the
+    // first category is chosen: nothing of it shows before.
     const QRect schermo = QGuiApplication::primaryScreen()->geometry();
     m_pannello->move((schermo.width() - m_pannello->width()) / 2,
                      (schermo.height() - m_pannello->height()) / 2);
-    CreaFinestraEsercizi();
     for (int i = 0; i < 12; ++i)
         m_etichette[i]->setCursor(CursoreMano());
     for (int i = 0; i < 12; ++i)
@@ -300,6 +306,10 @@ void MenuPrincipale::sfondoSorvolato()
 bool MenuPrincipale::eventFilter(QObject* oggetto, QEvent* evento)
 {
     const auto tipo = evento->type();
+    if (oggetto == m_pannello && tipo == QEvent::Paint) {
+        QPainter g(m_pannello);
+        DisegnaSfondo(g, m_pannello->size());
+    }
     if (tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(oggetto, evento);
     for (int i = 0; i < 14; ++i) {

@@ -19,6 +19,7 @@ public:
     // window takes the place of the menu.
     void ScegliCategoria(int indice);
 
+    // The exercise window; null until a category is chosen.
     FinestraEsercizi* Esercizi() const { return m_esercizi; }
 
 signals:

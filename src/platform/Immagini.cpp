@@ -118,10 +118,8 @@ QPixmap ImmagineStampante()
     return p;
 }
 
-QPixmap ImmagineSfondo(const QSize& dimensione)
+void DisegnaSfondo(QPainter& g, const QSize& dimensione)
 {
-    QPixmap p(dimensione);
-    QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     // Drawn on the design's 800 x 600 pixels, stretched to the size.
     g.scale(dimensione.width() / 800.0, dimensione.height() / 600.0);
@@ -148,7 +146,6 @@ QPixmap ImmagineSfondo(const QSize& dimensione)
     g.setPen(QColor(60, 60, 110));
     g.drawText(QRect(0, 95, 800, 30), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("esercizi di analisi grammaticale"));
-    return p;
 }
 
 QCursor CursoreMano()

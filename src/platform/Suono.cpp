@@ -3,9 +3,12 @@
 #include "content/Catalogo.h"
 #include "content/Percorsi.h"
 
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
+
+#ifndef ZELORA_MODULI_RELATIVI
+#define ZELORA_MODULI_RELATIVI "."
+#endif
 
 namespace {
 RiproduttoreSuoni& riproduttoreCorrente()
@@ -14,17 +17,26 @@ RiproduttoreSuoni& riproduttoreCorrente()
     return r;
 }
 
+// The back-end that plays the cues is a module loaded with the first one
+// (src/platform/suono): a start, and a run without cues, go without Qt
+// Multimedia and the audio libraries. It lies beside the program (the build
+// tree, a portable copy) or in the installation's library folder; without it
+// the cues are silent.
+RiproduttoreSuoni RiproduttoreQt()
+{
+    const QString cartella = QCoreApplication::applicationDirPath();
+    for (const QString& dove : {cartella, cartella + QStringLiteral("/" ZELORA_MODULI_RELATIVI)}) {
+        QLibrary modulo(dove + QStringLiteral("/zelora-suono"));
+        if (auto suona = reinterpret_cast<void (*)(const QString&)>(modulo.resolve("ZeloraSuona")))
+            return suona;
+    }
+    return [](const QString&) {};
+}
+
 void RiproduciConQt(const QString& percorsoFile)
 {
-    // One effect for the whole run: setting a new source stops the old cue.
-    static QSoundEffect* effetto = nullptr;
-    if (!effetto)
-        effetto = new QSoundEffect();
-    effetto->stop();
-    if (!QFileInfo(percorsoFile).isFile())
-        return;
-    effetto->setSource(QUrl::fromLocalFile(percorsoFile));
-    effetto->play();
+    static const RiproduttoreSuoni suona = RiproduttoreQt();
+    suona(percorsoFile);
 }
 } // namespace
 
