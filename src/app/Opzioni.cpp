@@ -59,7 +59,8 @@ std::vector<VoceOpzione> Tabella()
              o.verificaAvvio = true;
              return QString();
          }},
-        {QCommandLineOption(QStringLiteral("schermata"), QStringLiteral("Salva il menu in FILE (PNG) ed esce."),
+        {QCommandLineOption(QStringLiteral("schermata"), QStringLiteral("Salva il menu in FILE (PNG) ed esce; in una cartella, le schermate di "
+                                           "ogni finestra."),
                             QStringLiteral("FILE")),
          [cartella](Opzioni& o, const QString& v) {
              o.schermata = cartella(v);
