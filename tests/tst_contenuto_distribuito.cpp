@@ -35,7 +35,8 @@ private slots:
                     QVERIFY2(!c->verticalScrollBar()->isVisible() && c->verticalScrollBar()->value() == 0, dove + c->Testo().toUtf8());
                 }
                 for (int v = 0; v < elenco->count(); ++v) {
-                    const QRect voce = elenco->visualItemRect(elenco->item(v));
+                    // What of the entry lies within the list's width.
+                    const QRect voce = elenco->visualItemRect(elenco->item(v)) & QRect(0, 0, elenco->viewport()->width(), 100000);
                     const QRect testo = elenco->fontMetrics().boundingRect(voce.adjusted(3, 0, -3, 0), Qt::TextWordWrap, elenco->item(v)->text());
                     QVERIFY2(voce.contains(testo), dove + elenco->item(v)->text().toUtf8());
                 }

@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 
@@ -47,20 +46,6 @@ QString StatoLetto(const StatoNumero& stato, int tipo)
         letto += QStringLiteral(", parole da trovare: ") + stato.caption.trimmed();
     return letto;
 }
-
-// A choice too long for the list's width goes on over more lines instead of
-// being cut.
-class VoceACapo : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& opzione, const QModelIndex& indice) const override
-    {
-        QStyleOptionViewItem o(opzione);
-        o.rect = QRect(0, 0, static_cast<QListWidget*>(parent())->viewport()->width(), 1);
-        return QStyledItemDelegate::sizeHint(o, indice);
-    }
-};
 } // namespace
 
 EtichettaNumero::EtichettaNumero(QWidget* parent)
@@ -252,11 +237,13 @@ void FinestraEsercizi::CreaControlli()
     m_elencoScelte->setGeometry(tw(ElencoLeft), tw(RigheTop[0]), tw(ElencoLarghezza),
                                 tw(7080 + AltezzaRiga - 1245));
     m_elencoScelte->setFont(Carattere(QStringLiteral("Arial"), 9));
+    // A choice too long for the list's width goes on over more lines.
     m_elencoScelte->setWordWrap(true);
-    m_elencoScelte->setItemDelegate(new VoceACapo(m_elencoScelte));
     m_elencoScelte->setResizeMode(QListView::Adjust);
     m_elencoScelte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Mouse only: no keyboard focus, which would show the first entry as chosen.
+    // The entries are pressed like buttons: none stays marked as chosen, nor
+    // framed by the keyboard focus, into the next item or exercise.
+    m_elencoScelte->setSelectionMode(QAbstractItemView::NoSelection);
     m_elencoScelte->setFocusPolicy(Qt::NoFocus);
     m_elencoScelte->setVisible(false);
     connect(m_elencoScelte, &QListWidget::itemClicked, this,
@@ -294,7 +281,6 @@ void FinestraEsercizi::Ridisegna()
         m_vociMostrate = m_motore.Scelte();
         m_elencoScelte->clear();
         m_elencoScelte->addItems(m_vociMostrate);
-        m_elencoScelte->setCurrentItem(nullptr);
     }
     QFont f = m_elencoScelte->font();
     f.setPointSizeF(pt(m_motore.DimensioneElenco()));
