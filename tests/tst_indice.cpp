@@ -89,7 +89,7 @@ private slots:
             const double x = n % 16 < 8 ? 20 : 110, y = (n < 8 ? 22 : 20) + (n % 8) * 13.0;
             attese << Stampata(x, y, 10, true, QStringLiteral("Titolo %1").arg(n + 1), pagina)
                    << Stampata(x + 10, y + 5, 8, false, QStringLiteral("Istruzione %1").arg(n + 1), pagina)
-                   << Stampata(0, y + 9, 8, false, "", pagina);
+                   << Stampata(x - 20, y + 9, 8, false, "", pagina);
         }
         QCOMPARE(Stampate(registro), attese << Stampata(1, 281, 8, false, Piede(), pagine));
         QCOMPARE(registro.linee.size(), pagine);

@@ -1,7 +1,6 @@
 // The paper version of an exercise: paragraph breaking and the printed sheet.
 #include "ProveRisposte.h"
 
-#include "windows/StampaEsercizio.h"
 
 #include <QProcess>
 #include <QStandardPaths>

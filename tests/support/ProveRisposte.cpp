@@ -72,7 +72,10 @@ bool FinestraProva::Trascina(int i, const QString& tratto)
 
 QString Piede()
 {
-    return IndirizzoWeb + QStringLiteral(" progetti e risorse per l'uso attivo del computer a scuola.");
+    // Without an address set at build time, the program's name and version.
+    const QString indirizzo = QStringLiteral(ZELORA_INDIRIZZO_WEB);
+    return (indirizzo.isEmpty() ? QStringLiteral("Zelora " ZELORA_VERSIONE) : indirizzo)
+        + QStringLiteral(" progetti e risorse per l'uso attivo del computer a scuola.");
 }
 
 void VerificaPiede(const Stampato& s)

@@ -78,9 +78,17 @@ MessaggiScriptati::MessaggiScriptati()
             return m_risposte.takeFirst();
         return m.pulsanti == Pulsanti::OK ? Risposta::Ok : Risposta::Si;
     });
+    ImpostaGestoreScelte([this](const Scelta& s) {
+        elenchi << s;
+        return m_voci.isEmpty() ? 0 : m_voci.takeFirst();
+    });
 }
 
-MessaggiScriptati::~MessaggiScriptati() { ImpostaGestoreMessaggi({}); }
+MessaggiScriptati::~MessaggiScriptati()
+{
+    ImpostaGestoreMessaggi({});
+    ImpostaGestoreScelte({});
+}
 
 QStringList MessaggiScriptati::Testi() const
 {

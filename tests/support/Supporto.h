@@ -33,18 +33,22 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Answers message boxes from a queue (Sì / OK when the queue is empty) and
-// keeps every message shown.
+// Answers message boxes from a queue (Sì / OK when the queue is empty), and
+// lists to pick from with the entry given (the first when none is), and
+// keeps every message and list shown.
 class MessaggiScriptati {
 public:
     MessaggiScriptati();
     ~MessaggiScriptati();
     void Rispondi(Risposta r) { m_risposte << r; }
+    void Scegli(int voce) { m_voci << voce; }
     QList<Messaggio> mostrati;
+    QList<Scelta> elenchi;
     QStringList Testi() const;
 
 private:
     QList<Risposta> m_risposte;
+    QList<int> m_voci;
 };
 
 // Keeps the file names of the cues played, in order.
