@@ -114,6 +114,32 @@ private slots:
                               Stampata(30, 49, 8, false, a30 + i9), Stampata(0, 53, 8, false, "")}));
     }
 
+    // Entries too long for their column go on, whole, in the next column or
+    // sheet, each sheet with its footer and its separator; nothing is lost.
+    void indiceLungo()
+    {
+        QStringList titoli, testi, righe;
+        for (int n = 1; n <= 16; ++n) {
+            titoli << QStringLiteral("Titolo %1 con un nome lungo che va a capo").arg(n);
+            QStringList parole;
+            for (int k = 1; k <= 60; ++k)
+                parole << QStringLiteral("v%1p%2").arg(n).arg(k);
+            testi << parole.join(' ');
+            righe << SpezzaRiga(titoli.last(), 38) << SpezzaRiga(testi.last(), 40);
+        }
+        Categoria(titoli, testi);
+        FinestraIndice f;
+        StampanteRegistrata registro;
+        Figlio<QAction>(f, "voceStampa")->trigger();
+        QCOMPARE(ProblemiFogli(registro), QStringList());
+        QCOMPARE(registro.pagine, 2);
+        QCOMPARE(registro.linee.size(), 2);
+        QCOMPARE(registro.linee.last().pagina, 2);
+        const QStringList pagine = PagineStampate(a->cartella.Percorso(), [&] { Figlio<QAction>(f, "voceStampa")->trigger(); });
+        QCOMPARE(pagine.size(), 2);
+        VerificaPagine(pagine, righe);
+    }
+
     void pulsanti()
     {
         PreparaCategoria(1);

@@ -89,6 +89,29 @@ private slots:
         }
     }
 
+    // Items too long for one sheet go on over the next, with a footer on each and nothing lost.
+    void esercizioLungo()
+    {
+        Ambiente a;
+        QMap<int, QString> frasi;
+        QStringList righe{"ZELORA", "NOMI - Nomi comuni", "Sottolinea il nome."};
+        for (int i = 0; i < 14; ++i) {
+            QStringList parole;
+            for (int k = 1; k <= 40; ++k)
+                parole << QStringLiteral("f%1p%2").arg(i + 1).arg(k);
+            frasi[i] = parole.join(' ');
+            righe << SpezzaRiga(QStringLiteral("%1) ").arg(i + 1) + frasi[i], 78);
+        }
+        const auto f = Carica(a, QStringLiteral("Sottolinea il nome."), frasi);
+        StampanteRegistrata registro;
+        f->findChild<QAction*>("voceStampaEsercizio")->trigger();
+        QCOMPARE(ProblemiFogli(registro), QStringList());
+        QCOMPARE(registro.pagine, 2);
+        const QStringList pagine = PagineStampate(a.cartella.Percorso(), [&] { f->findChild<QAction*>("voceStampaEsercizio")->trigger(); });
+        QCOMPARE(pagine.size(), 2);
+        VerificaPagine(pagine, righe);
+    }
+
     // A real PDF, read back with pdftotext.
     void pdfVero()
     {

@@ -2,6 +2,9 @@
 
 #include "windows/FinestraPagina.h"
 
+#include <QProcess>
+#include <QStandardPaths>
+
 void PreparaCategoriaProve(int esercizi, const QString& categoria)
 {
     Globali::CategoriaCorrente = categoria;
@@ -109,4 +112,56 @@ void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QStri
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("pulsanteOk")), Qt::LeftButton);
     QVERIFY(!w.isVisible());
     QCOMPARE(a.suoni.suonati, (QStringList{"press.wav", "press.wav"}));
+}
+
+QStringList ProblemiFogli(const StampanteRegistrata& r)
+{
+    const double fondo = StampanteRegistrata::AltezzaPagina() - Stampante::MargineInferiore;
+    QStringList problemi;
+    for (int p = 1; p <= r.pagine; ++p) {
+        int piedi = 0;
+        for (const Stampato& s : r.stampati) {
+            if (s.pagina != p || s.testo.isEmpty())
+                continue;
+            const bool piede = s.testo == Piede() && s.x == 1 && s.y == StampanteRegistrata::AltezzaPagina() - 6;
+            piedi += piede;
+            if (!piede && s.y + s.dimensione * 0.5 > fondo)
+                problemi << QStringLiteral("sheet %1: \"%2\" at %3 mm").arg(p).arg(s.testo).arg(s.y);
+        }
+        if (piedi != 1)
+            problemi << QStringLiteral("sheet %1: %2 footers").arg(p).arg(piedi);
+    }
+    return problemi;
+}
+
+QStringList PagineStampate(const QString& cartella, const std::function<void()>& stampa)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        return {};
+    const QString pdf = cartella + QStringLiteral("/fogli.pdf");
+    ImpostaFabbricaStampanti([pdf] { return CreaStampantePdf(pdf); });
+    stampa();
+    ImpostaFabbricaStampanti({});
+    QProcess p;
+    p.start(pdftotext, {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {QStringLiteral("pdftotext failed")};
+    QStringList pagine = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    // pdftotext ends the last page with a form feed too.
+    if (!pagine.isEmpty() && pagine.last().trimmed().isEmpty())
+        pagine.removeLast();
+    for (QString& pagina : pagine)
+        pagina = pagina.simplified();
+    return pagine;
+}
+
+void VerificaPagine(const QStringList& pagine, const QStringList& righe)
+{
+    for (const QString& p : pagine)
+        QCOMPARE(p.count(Piede()), 1);
+    // Columns may come out of pdftotext in any order: each line is looked for on its own.
+    const QString tutto = pagine.join(QLatin1Char(' '));
+    for (const QString& r : righe)
+        QVERIFY2(tutto.contains(r.simplified()), qPrintable(QStringLiteral("missing: ") + r));
 }
