@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 pacchetti=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n
-           fonts-liberation2 fonts-dejavu-core poppler-utils cups printer-driver-cups-pdf)
+           fonts-liberation2 fonts-dejavu-core poppler-utils unzip cups printer-driver-cups-pdf)
 mancanti=()
 for p in "${pacchetti[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || mancanti+=("$p")
