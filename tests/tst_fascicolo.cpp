@@ -83,6 +83,8 @@ private slots:
         QVERIFY(odt.contains(">1) Il gatto dorme tranquillo nel cesto vicino alla porta della cucina mentre<"));
         QVERIFY(odt.contains(">fuori piove.<"));
         QVERIFY(odt.contains("fo:break-before=\"page\""));
+        // The word found in blue, as on screen after the right answer.
+        QVERIFY(odt.contains("fo:color=\"#0000ff\""));
     }
 
     // The booklet the build writes beside the program from the bundled pack.
