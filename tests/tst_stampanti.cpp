@@ -59,8 +59,14 @@ private slots:
                                                       "AccessLog %1/log/access_log\nPageLog %1/log/page_log\n"
                                                       "FileDevice Yes\n").arg(d));
         m_cupsd.start(cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
+        // lpstat says whether the scheduler answers, but exits with 0 either way.
         const bool pronto = m_cupsd.waitForStarted(10000) && AttendiFinche([&] {
-            return Cups(QStringLiteral("lpstat"), m_server, {QStringLiteral("-r")}) == 0;
+            QProcess lpstat;
+            QProcessEnvironment inglese = QProcessEnvironment::systemEnvironment();
+            inglese.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+            lpstat.setProcessEnvironment(inglese);
+            lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-h"), m_server, QStringLiteral("-r")});
+            return lpstat.waitForFinished(10000) && lpstat.readAll().trimmed() == "scheduler is running";
         }, 20000);
         if (!pronto)
             QSKIP(qPrintable("the test's own CUPS server did not start: " + m_cupsd.readAll()));
