@@ -136,7 +136,10 @@ private:
         m_cartella = QFileInfo(cartella).canonicalFilePath();
         setSidebarUrls({});
         setHistory({});
-        Nascondi({"sidebar", "lookInLabel", "lookInCombo", "backButton", "forwardButton", "toParentButton"});
+        // The names alone: sizes, kinds and dates would only distract a child.
+        setViewMode(QFileDialog::List);
+        Nascondi({"sidebar", "lookInLabel", "lookInCombo", "backButton", "forwardButton", "toParentButton",
+                  "listModeButton", "detailModeButton"});
         setFilter((filter() | QDir::Files) & ~(QDir::AllDirs | QDir::Dirs | QDir::Drives));
         connect(this, &QFileDialog::directoryEntered, this, [this](const QString& entrata) {
             if (!NellaCartella(entrata))
