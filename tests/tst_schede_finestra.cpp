@@ -249,12 +249,10 @@ private slots:
             for (int k = 0; k < 4; ++k)
                 testi << modello->headerData(k, Qt::Horizontal).toString();
             for (QWidget* parte : dialogo->findChildren<QWidget*>()) {
-                if (!parte->isVisibleTo(dialogo))
-                    continue;
-                if (auto* b = qobject_cast<QAbstractButton*>(parte))
-                    testi << b->text() << b->toolTip();
-                if (auto* l = qobject_cast<QLabel*>(parte))
-                    testi << l->text();
+                auto* b = qobject_cast<QAbstractButton*>(parte);
+                auto* l = qobject_cast<QLabel*>(parte);
+                if (parte->isVisibleTo(dialogo))
+                    testi << (b ? b->text() + b->toolTip() : l ? l->text() : QString());
                 if (auto* v = qobject_cast<QAbstractItemView*>(parte))
                     QCOMPARE(v->contextMenuPolicy(), Qt::NoContextMenu);
             }
@@ -278,16 +276,14 @@ private slots:
         elencati.sort();
         QCOMPARE(elencati, (QStringList{"Anna.ZLR04", "bea.zlr04"}));
         QCOMPARE(rifiutati, (QStringList{"Zeno.ZLR04", "../Nomi/Dino.ZLR04", "interna"}));
-        QCOMPARE(m.Testi().size(), 3);
-        QVERIFY(m.mostrati[0].testo.contains(QStringLiteral("Zeno.ZLR04")));
+        QVERIFY(m.Testi().size() == 3 && m.Testi()[0].contains(QStringLiteral("Zeno.ZLR04")));
         QCOMPARE(o.FileTitle(), QStringLiteral("Anna.ZLR04"));
         QCOMPARE(o.FileName(), c.Percorso() + QStringLiteral("/Schede personali/Verbi 1/Anna.ZLR04"));
-        // Only Italian (Qt's own words too), and nothing of the computer beyond the folder.
-        for (const QString& t : testi)
-            QVERIFY2(!QRegularExpression("^(Name|Size|Type|Date Modified|Kind|Computer|Back|Forward|Parent Directory|"
-                                         "Create New Folder|List View|Detail View|Look in:|Open|Cancel)$").match(t).hasMatch(),
-                     qPrintable(t));
-        QVERIFY2(testi.contains("Nome") && testi.contains("Dimensione"), qPrintable(testi.join('|')));
+        // Only Italian, Qt's own words too (the headers), and no button to another folder.
+        testi.removeAll(QString());
+        testi.removeDuplicates();
+        testi.sort();
+        QCOMPARE(testi.join('|'), QStringLiteral("Annulla|Apri|Data di modifica|Dimensione|Nome|Nome file:|Tipo|Tipo file:"));
         QCOMPARE(Istantanea(c.Percorso()), prima);
         QCOMPARE(Istantanea(casa.path()), (QMap<QString, QByteArray>()));
     }

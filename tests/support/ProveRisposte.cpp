@@ -2,9 +2,6 @@
 
 #include "windows/FinestraPagina.h"
 
-#include <QProcess>
-#include <QStandardPaths>
-
 void PreparaCategoriaProve(int esercizi, const QString& categoria)
 {
     Globali::CategoriaCorrente = categoria;
@@ -136,24 +133,11 @@ QStringList ProblemiFogli(const StampanteRegistrata& r)
 
 QStringList PagineStampate(const QString& cartella, const std::function<void()>& stampa)
 {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        return {};
     const QString pdf = cartella + QStringLiteral("/fogli.pdf");
     ImpostaFabbricaStampanti([pdf] { return CreaStampantePdf(pdf); });
     stampa();
     ImpostaFabbricaStampanti({});
-    QProcess p;
-    p.start(pdftotext, {pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return {QStringLiteral("pdftotext failed")};
-    QStringList pagine = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
-    // pdftotext ends the last page with a form feed too.
-    if (!pagine.isEmpty() && pagine.last().trimmed().isEmpty())
-        pagine.removeLast();
-    for (QString& pagina : pagine)
-        pagina = pagina.simplified();
-    return pagine;
+    return PagineDelPdf(pdf);
 }
 
 void VerificaPagine(const QStringList& pagine, const QStringList& righe)

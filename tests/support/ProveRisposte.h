@@ -57,9 +57,7 @@ void VerificaPiede(const Stampato& s);
 // What is wrong with the sheets of the last printout: each must have one
 // footer, in its place, and nothing else below the body's bottom.
 QStringList ProblemiFogli(const StampanteRegistrata& r);
-// Prints through stampa into a real PDF file and reads it back with
-// pdftotext: the text of each page, blanks simplified. Skips the test
-// when pdftotext is missing.
+// Prints through stampa into a real PDF file in cartella; its pages.
 QStringList PagineStampate(const QString& cartella, const std::function<void()>& stampa);
 // The footer appears once on every page, and every line somewhere.
 void VerificaPagine(const QStringList& pagine, const QStringList& righe);

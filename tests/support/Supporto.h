@@ -113,5 +113,8 @@ private:
     std::unique_ptr<Capacita> m_c;
 };
 
+// The pages of a PDF file as pdftotext reads them, blanks simplified.
+QStringList PagineDelPdf(const QString& pdf);
+
 // Waits (processing events) until the condition holds or the time runs out.
 bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi = 3000);
