@@ -23,18 +23,10 @@ QString Odt(const QString& odt) { return Uscita(QStringLiteral("unzip"), {QStrin
 class TestFascicolo : public QObject {
     Q_OBJECT
 private slots:
-    void piccolo_data()
-    {
-        QTest::addColumn<bool>("guasto"); // the last exercise cannot be read
-        QTest::newRow("completo") << false;
-        QTest::newRow("un esercizio guasto") << true;
-    }
-
     // Congiunzioni (10 exercises) alone: a cover, the index, then a sheet and
-    // an answer key page for every exercise that can be read.
+    // an answer key page for every exercise that can be read (not the last).
     void piccolo()
     {
-        QFETCH(bool, guasto);
         CartellaProva c;
         QString indice, scritto;
         for (int n = 0; n < 10; ++n) {
@@ -42,18 +34,18 @@ private slots:
             scritto += QStringLiteral("%1,\"Le congiunzioni %1\",\"Sottolinea il nome.\"\r\n").arg(n + 1);
             c.Scrivi(QStringLiteral("Esercizi/Congiunzioni/ESERCIZIO %1.txt").arg(n, 2, 10, QLatin1Char('0')),
                      n == 1 ? FileEsercizio(41, {}, {{"Nel vaso ci sono tulipani viola.", "viola", "Al singolare: un tulipano viola."}})
-                     : guasto && n == 9 ? QStringLiteral("1\r\n") : FileEsercizio(1, {}, {{Frase, "gatto", "animale"}}));
+                     : n == 9 ? QStringLiteral("1\r\n") : FileEsercizio(1, {}, {{Frase, "gatto", "animale"}}));
         }
         c.Scrivi("Indice/Congiunzioni.txt", indice);
         c.Scrivi("IndiceScritto/Congiunzioni.txt", scritto);
         QProcess p;
         p.start(ZELORA_CARTELLA_PROGRAMMA "/zelora-fascicolo", {c.Percorso(), c.Percorso() + "/uscita"});
         QVERIFY(p.waitForFinished(60000));
-        QCOMPARE(p.exitCode(), guasto ? 1 : 0);
-        QCOMPARE(QString::fromUtf8(p.readAllStandardError()).contains("Congiunzioni: esercizio 09 non leggibile, lasciato fuori\n"), guasto);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("Congiunzioni: esercizio 09 non leggibile, lasciato fuori\n"));
 
         const QStringList pagine = PagineDelPdf(c.Percorso() + "/uscita/Zelora - esercizi.pdf");
-        QCOMPARE(pagine.size(), guasto ? 20 : 22);
+        QCOMPARE(pagine.size(), 20);
         QVERIFY(pagine[1].startsWith("ZELORA / CONGIUNZIONI : indice degli esercizi Congiunzione 1 Clicca la congiunzione."));
         QVERIFY(pagine[1].contains("Congiunzione 10 Clicca la congiunzione."));
         // The sheet as printed (and a page number); the keys: the box after the

@@ -138,13 +138,7 @@ private slots:
             righe << QStringLiteral("Riga %1 della pagina lunga.").arg(i);
         a->cartella.Scrivi(Pagina, Righe(QStringList{"\"Pagina lunga\"", "a", "b", "c"} + righe));
         FinestraAiuto h;
-        StampanteRegistrata registro;
-        Figlio<QAction>(h, "voceStampa")->trigger();
-        QCOMPARE(ProblemiFogli(registro), QStringList());
-        QCOMPARE(registro.pagine, 2);
-        const QStringList pagine = PagineStampate(a->cartella.Percorso(), [&] { Figlio<QAction>(h, "voceStampa")->trigger(); });
-        QCOMPARE(pagine.size(), 2);
-        VerificaPagine(pagine, QStringList{"ZELORA", "Pagina lunga"} + righe);
+        VerificaFogli(a->cartella.Percorso(), [&] { Figlio<QAction>(h, "voceStampa")->trigger(); }, 2, QStringList{"ZELORA", "Pagina lunga"} + righe);
     }
 
 private:

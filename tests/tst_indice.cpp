@@ -129,15 +129,9 @@ private slots:
         }
         Categoria(titoli, testi);
         FinestraIndice f;
-        StampanteRegistrata registro;
-        Figlio<QAction>(f, "voceStampa")->trigger();
-        QCOMPARE(ProblemiFogli(registro), QStringList());
-        QCOMPARE(registro.pagine, 2);
-        QCOMPARE(registro.linee.size(), 2);
-        QCOMPARE(registro.linee.last().pagina, 2);
-        const QStringList pagine = PagineStampate(a->cartella.Percorso(), [&] { Figlio<QAction>(f, "voceStampa")->trigger(); });
-        QCOMPARE(pagine.size(), 2);
-        VerificaPagine(pagine, righe);
+        QList<LineaStampata> linee;
+        VerificaFogli(a->cartella.Percorso(), [&] { Figlio<QAction>(f, "voceStampa")->trigger(); }, 2, righe, &linee);
+        QVERIFY(linee.size() == 2 && linee.last().pagina == 2);
     }
 
     void pulsanti()

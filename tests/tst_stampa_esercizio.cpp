@@ -100,13 +100,7 @@ private slots:
             righe << SpezzaRiga(QStringLiteral("%1) ").arg(i + 1) + frasi[i], 78);
         }
         const auto f = Carica(a, QStringLiteral("Sottolinea il nome."), frasi);
-        StampanteRegistrata registro;
-        f->findChild<QAction*>("voceStampaEsercizio")->trigger();
-        QCOMPARE(ProblemiFogli(registro), QStringList());
-        QCOMPARE(registro.pagine, 2);
-        const QStringList pagine = PagineStampate(a.cartella.Percorso(), [&] { f->findChild<QAction*>("voceStampaEsercizio")->trigger(); });
-        QCOMPARE(pagine.size(), 2);
-        VerificaPagine(pagine, righe);
+        VerificaFogli(a.cartella.Percorso(), [&] { f->findChild<QAction*>("voceStampaEsercizio")->trigger(); }, 2, righe);
     }
 };
 

@@ -111,41 +111,38 @@ void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QStri
     QCOMPARE(a.suoni.suonati, (QStringList{"press.wav", "press.wav"}));
 }
 
-QStringList ProblemiFogli(const StampanteRegistrata& r)
+void VerificaFogli(const QString& cartella, const std::function<void()>& stampa, int fogli, const QStringList& righe,
+                   QList<LineaStampata>* linee)
 {
+    // On the recording printer: one footer in its place on each sheet, nothing else below the body's bottom.
+    StampanteRegistrata r;
+    stampa();
+    if (linee)
+        *linee = r.linee;
+    QCOMPARE(r.pagine, fogli);
     const double fondo = StampanteRegistrata::AltezzaPagina() - Stampante::MargineInferiore;
-    QStringList problemi;
+    QStringList fuori;
     for (int p = 1; p <= r.pagine; ++p) {
         int piedi = 0;
         for (const Stampato& s : r.stampati) {
-            if (s.pagina != p || s.testo.isEmpty())
-                continue;
             const bool piede = s.testo == Piede() && s.x == 1 && s.y == StampanteRegistrata::AltezzaPagina() - 6;
-            piedi += piede;
-            if (!piede && s.y + s.dimensione * 0.5 > fondo)
-                problemi << QStringLiteral("sheet %1: \"%2\" at %3 mm").arg(p).arg(s.testo).arg(s.y);
+            piedi += s.pagina == p && piede;
+            if (s.pagina == p && !piede && !s.testo.isEmpty() && s.y + s.dimensione * 0.5 > fondo)
+                fuori << s.testo;
         }
-        if (piedi != 1)
-            problemi << QStringLiteral("sheet %1: %2 footers").arg(p).arg(piedi);
+        QVERIFY2(piedi == 1 && fuori.isEmpty(), qPrintable(QStringLiteral("sheet %1: %2 footers; ").arg(p).arg(piedi) + fuori.join('|')));
     }
-    return problemi;
-}
-
-QStringList PagineStampate(const QString& cartella, const std::function<void()>& stampa)
-{
+    // In a real PDF: the footer once on every page, and every line somewhere
+    // (columns may come out of pdftotext in any order).
     const QString pdf = cartella + QStringLiteral("/fogli.pdf");
     ImpostaFabbricaStampanti([pdf] { return CreaStampantePdf(pdf); });
     stampa();
     ImpostaFabbricaStampanti({});
-    return PagineDelPdf(pdf);
-}
-
-void VerificaPagine(const QStringList& pagine, const QStringList& righe)
-{
+    const QStringList pagine = PagineDelPdf(pdf);
+    QCOMPARE(pagine.size(), fogli);
     for (const QString& p : pagine)
         QCOMPARE(p.count(Piede()), 1);
-    // Columns may come out of pdftotext in any order: each line is looked for on its own.
     const QString tutto = pagine.join(QLatin1Char(' '));
-    for (const QString& r : righe)
-        QVERIFY2(tutto.contains(r.simplified()), qPrintable(QStringLiteral("missing: ") + r));
+    for (const QString& riga : righe)
+        QVERIFY2(tutto.contains(riga.simplified()), qPrintable(QStringLiteral("missing: ") + riga));
 }

@@ -54,13 +54,11 @@ struct FinestraProva : Ambiente {
 QString Piede();
 // s is the footer, in its place at the bottom of the sheet.
 void VerificaPiede(const Stampato& s);
-// What is wrong with the sheets of the last printout: each must have one
-// footer, in its place, and nothing else below the body's bottom.
-QStringList ProblemiFogli(const StampanteRegistrata& r);
-// Prints through stampa into a real PDF file in cartella; its pages.
-QStringList PagineStampate(const QString& cartella, const std::function<void()>& stampa);
-// The footer appears once on every page, and every line somewhere.
-void VerificaPagine(const QStringList& pagine, const QStringList& righe);
+// Prints through stampa on a recording printer, then into a PDF file in
+// cartella: so many sheets, each with one footer and nothing else past the
+// body's bottom, and the lines all there; the lines drawn on the first.
+void VerificaFogli(const QString& cartella, const std::function<void()>& stampa, int fogli, const QStringList& righe,
+                   QList<LineaStampata>* linee = nullptr);
 
 // The Yes/No question was asked, then the printer failure was reported, and
 // nothing was printed.
