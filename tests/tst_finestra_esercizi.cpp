@@ -54,6 +54,8 @@ private slots:
         QCOMPARE(f.findChild<EtichettaNumero*>(QStringLiteral("numero13"))->geometry().top(), 472);
         QVERIFY(numero0->isHidden() && f.findChild<QListWidget*>()->isHidden());
         QVERIFY(f.findChild<QListWidget*>()->x() > f.findChild<CasellaTesto*>(QStringLiteral("casella13"))->geometry().right());
+        // At the bottom, what the foot of the printed sheets names.
+        QCOMPARE(f.findChild<QLabel*>(QStringLiteral("indirizzo"))->text() + " progetti e risorse per l'uso attivo del computer a scuola.", Piede());
     }
 
     void rispostaDallElenco()

@@ -2,6 +2,7 @@
 // file dialog wrapper (the dialog replaced, and once Qt's own offscreen).
 #include "ProveRisposte.h"
 
+#include "app/Avvio.h"
 #include "content/Catalogo.h"
 #include "content/Percorsi.h"
 #include "platform/OpenSave.h"
@@ -194,7 +195,7 @@ private slots:
         const RecordDialogo& r = d.ricevuto;
         QCOMPARE(d.mostrato, azione.startsWith("apri ") ? 1 : 0);
         QVERIFY(!d.mostrato || (r.titolo == "Clicca la scheda da aprire" && r.estensionePredefinita == "Zlr01" && r.proprietario == &w
-                                && r.cartellaIniziale == CartellaSchedeElenco("Nomi")));
+                                && r.cartellaIniziale == CartellaSchedeElenco("Nomi") && r.soloCartellaIniziale));
         QVERIFY(!d.mostrato || r.filtro == QStringLiteral("Esercizi di grammatica (*.Zlr01)") + QChar(0) + "*.Zlr01" + QString(3, QChar(0)));
         // All twelve records are written new, or none; nothing else changes, nothing outside.
         auto dopo = Istantanea(radice);
@@ -234,43 +235,72 @@ private slots:
         QCOMPARE(mostra("/p" + lungo254), QStringList({"", "Bea.ZLR01", ""}));
     }
 
-    // Qt's own dialog: the extension listed in any case; a missing name refused, one in another case picked.
+    // Qt's own dialog, as a pupil opens a record: in Italian, the extension
+    // listed in any case, no way out of the folder, nothing to rename, delete
+    // or create; a missing name refused, one in another case picked; and no
+    // file written anywhere, settings included.
     void dialogoVero()
     {
+        QTemporaryDir casa;
+        qputenv("HOME", casa.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (casa.path() + "/.config").toLocal8Bit());
+        PreparaApplicazione();
         CartellaProva c;
         MessaggiScriptati m;
-        for (const char* f : {"Anna.ZLR04", "bea.zlr04", "Carlo.ZLR05"})
+        for (const char* f : {"Anna.ZLR04", "bea.zlr04", "Carlo.ZLR05", "../Nomi/Dino.ZLR04", "interna/Eva.ZLR04"})
             c.ScriviByte(QStringLiteral("Schede personali/Verbi 1/") + f, Nuova);
-        QStringList elencati;
-        bool rifiutato = false;
+        const auto prima = Istantanea(c.Percorso());
+        QStringList elencati, rifiutati, testi;
         GestoreModali g([&](QWidget* w) {
             auto* dialogo = qobject_cast<QFileDialog*>(w);
-            QVERIFY(dialogo);
+            QVERIFY(dialogo && dialogo->testOption(QFileDialog::ReadOnly));
             auto* vista = dialogo->findChild<QListView*>("listView");
             auto* modello = dialogo->findChild<QFileSystemModel*>();
             const QModelIndex radice = modello->index(dialogo->directory().absolutePath());
-            AttendiFinche([&] { return modello->rowCount(radice) >= 3; });
+            AttendiFinche([&] { return modello->rowCount(radice) >= 2; });
             for (int i = 0; i < modello->rowCount(radice); ++i)
                 if ((modello->flags(modello->index(i, 0, radice)) & Qt::ItemIsEnabled) && !vista->isRowHidden(i))
                     elencati << modello->fileName(modello->index(i, 0, radice));
+            for (int k = 0; k < 4; ++k)
+                testi << modello->headerData(k, Qt::Horizontal).toString();
+            for (QWidget* parte : dialogo->findChildren<QWidget*>()) {
+                auto* b = qobject_cast<QAbstractButton*>(parte);
+                auto* l = qobject_cast<QLabel*>(parte);
+                if (parte->isVisibleTo(dialogo))
+                    testi << (b ? b->text() + b->toolTip() : l ? l->text() : QString());
+                if (auto* v = qobject_cast<QAbstractItemView*>(parte))
+                    QCOMPARE(v->contextMenuPolicy(), Qt::NoContextMenu);
+            }
             auto* nome = dialogo->findChild<QLineEdit*>("fileNameEdit");
-            nome->setText(QStringLiteral("Zeno.ZLR04"));
-            QMetaObject::invokeMethod(dialogo, "accept");
-            rifiutato = dialogo->isVisible() && m.mostrati.size() == 1;
-            nome->setText(QStringLiteral("ANNA.zlr04"));
-            QMetaObject::invokeMethod(dialogo, "accept");
+            for (const char* scritto : {"Zeno.ZLR04", "../Nomi/Dino.ZLR04", "interna", "ANNA.zlr04"}) {
+                // What typing into the focused box does: the last name typed replaces the selection.
+                vista->clearSelection();
+                nome->setText(QString::fromLatin1(scritto));
+                QMetaObject::invokeMethod(dialogo, "accept");
+                if (dialogo->isVisible())
+                    rifiutati << scritto;
+            }
         });
         OpenSave o;
         o.InitDir(CartellaSchedeElenco(QStringLiteral("verbi 1")));
         o.Filter(QStringLiteral("Esercizi di grammatica (*.Zlr04)|*.Zlr04|"));
         o.DefaultExt(QStringLiteral("Zlr04"));
+        o.SoloCartellaIniziale(true);
         o.ShowOpen();
         QCOMPARE(g.aperte, QStringList{"QFileDialog"});
         elencati.sort();
         QCOMPARE(elencati, (QStringList{"Anna.ZLR04", "bea.zlr04"}));
-        QVERIFY(rifiutato && m.mostrati[0].testo.contains(QStringLiteral("Zeno.ZLR04")));
+        QCOMPARE(rifiutati, (QStringList{"Zeno.ZLR04", "../Nomi/Dino.ZLR04", "interna"}));
+        QVERIFY(m.Testi().size() == 3 && m.Testi()[0].contains(QStringLiteral("Zeno.ZLR04")));
         QCOMPARE(o.FileTitle(), QStringLiteral("Anna.ZLR04"));
         QCOMPARE(o.FileName(), c.Percorso() + QStringLiteral("/Schede personali/Verbi 1/Anna.ZLR04"));
+        // Only Italian, Qt's own words too (the headers), and no button to another folder.
+        testi.removeAll(QString());
+        testi.removeDuplicates();
+        testi.sort();
+        QCOMPARE(testi.join('|'), QStringLiteral("Annulla|Apri|Data di modifica|Dimensione|Nome|Nome file:|Tipo|Tipo file:"));
+        QCOMPARE(Istantanea(c.Percorso()), prima);
+        QCOMPARE(Istantanea(casa.path()), (QMap<QString, QByteArray>()));
     }
 };
 

@@ -8,8 +8,14 @@
 
 #include <QPushButton>
 
+#ifndef ZELORA_CONTATTO
+#define ZELORA_CONTATTO ""
+#endif
+
 namespace {
-const QString Contatto = QStringLiteral("zelora@example.org");
+// Set at build time by whoever distributes the program; without it there is
+// nobody to write to, and the sentence is left out.
+const QString Contatto = QStringLiteral(ZELORA_CONTATTO);
 } // namespace
 
 QString FinestraInformazioni::TestoInformazioni()
@@ -40,8 +46,9 @@ QString FinestraInformazioni::TestoInformazioni()
     t += QStringLiteral("3. Uso concreto della lingua. Gli esercizi mirano alla padronanza empirica e concreta delle categorie grammaticali, piuttosto che alla loro conoscenza astratta.") + aa;
     t += QStringLiteral("In generale, gli esercizi di 'Zelora' non sono pensati come prove di verifica dell'apprendimento, ma come attività che accompagnano le lezioni dell'insegnante.") + a;
     t += QStringLiteral("A tale fine, 'Zelora' consente di stampare tutti gli esercizi su schede: l'insegnante può così presentare ogni esercizio alla classe prima che venga svolto al computer.") + aa;
-    t += QStringLiteral("Il programma è corredato di un fascicolo di circa 180 pagine, in formato .doc per MS Word, che raccoglie i testi di tutti gli esercizi: serve per una consultazione rapida e per apportare modifiche o aggiunte quando si stampano le schede. Il fascicolo si trova nella cartella del programma.") + aa;
-    t += QStringLiteral("Segnalazioni di errori, osservazioni e suggerimenti sono graditissimi. Possono essere inviati all'autore all'indirizzo ") + Contatto;
+    t += QStringLiteral("Il programma è corredato di un fascicolo che raccoglie i testi di tutti gli esercizi, come si stampano sulle schede, con le soluzioni di ogni esercizio e l'indice di ogni categoria: serve per una consultazione rapida e per apportare modifiche o aggiunte quando si stampano le schede. Il fascicolo si trova nella cartella del programma in due file: \"Zelora - esercizi.odt\", un documento di testo che si può modificare con LibreOffice Writer o con Microsoft Word, e \"Zelora - esercizi.pdf\", pronto da leggere e da stampare.");
+    if (!Contatto.isEmpty())
+        t += aa + QStringLiteral("Segnalazioni di errori, osservazioni e suggerimenti sono graditissimi. Possono essere inviati all'autore all'indirizzo ") + Contatto;
     return t;
 }
 

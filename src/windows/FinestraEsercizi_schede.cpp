@@ -123,6 +123,7 @@ void FinestraEsercizi::apriScheda()
                    + QStringLiteral(")|*.") + Globali::EstensioneScheda + QStringLiteral("|"));
     dialogo.hOwner(this);
     dialogo.DefaultExt(Globali::EstensioneScheda);
+    dialogo.SoloCartellaIniziale(true);
     dialogo.ShowOpen();
 
     // A cancelled dialog keeps the record that was open.
