@@ -50,6 +50,25 @@ QByteArray RigaScheda(const QVector<bool>& fatto, const QVector<QString>& giudiz
     return riga + "\r\n";
 }
 
+bool SchedaIntegra(const QByteArray& contenuto, int ultimo)
+{
+    if (!contenuto.endsWith("\r\n"))
+        return false;
+    const QByteArray riga = contenuto.chopped(2);
+    if (riga == QByteArray(LunghezzaSchedaNuova, 'x'))
+        return true;
+    if (riga.size() != 2 * (ultimo + 1))
+        return false;
+    for (int i = 0; i < riga.size(); i += 2) {
+        const int filler = static_cast<unsigned char>(riga.at(i));
+        const QLatin1Char lettera(riga.at(i + 1));
+        if (filler < FillerMinimo || filler > FillerMassimo
+            || (lettera != QLatin1Char('x') && GiudizioDaLettera(lettera).isEmpty()))
+            return false;
+    }
+    return true;
+}
+
 void LeggiRigaScheda(const QString& riga, int ultimo, QVector<bool>& fatto,
                      QVector<QString>& giudizio)
 {

@@ -25,6 +25,12 @@ QByteArray RigaSchedaNuova();
 QByteArray RigaScheda(const QVector<bool>& fatto, const QVector<QString>& giudizio, int ultimo,
                       const SorgenteCasuale& casuale = FillerCasuale);
 
+// Whether the bytes of a record file are a record of a category of
+// exercises 0..ultimo: one line and CR LF, either the 72 "x" of a new record
+// or per exercise a filler (161..255) and a grade letter or "x". The class
+// view tells damaged files from records by it.
+bool SchedaIntegra(const QByteArray& contenuto, int ultimo);
+
 // Reads the letters of a record line into the arrays (resized to ultimo + 1).
 // Only the letters count; a letter that is no grade, or past the end of the
 // line, leaves the exercise to do.
