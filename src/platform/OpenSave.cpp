@@ -192,6 +192,9 @@ void OpenSave::PreparaRecord(bool salva)
     RecordDialogo r;
     r.salva = salva;
     r.proprietario = m_hOwner.data();
+    // A file is saved under a new name as often as not.
+    if (salva)
+        r.flags &= ~FlagFileEsistente;
     r.estensionePredefinita = m_defaultExt;
     r.cartellaIniziale = m_initDir.isEmpty() ? CartellaApplicazione() : m_initDir;
     r.bufferFile = Riempito(m_fileName);

@@ -115,7 +115,7 @@ public:
             return false;
         m_printer.setPrinterName(m_nome);
         m_printer.setPageSize(QPageSize(QPageSize::A4));
-        m_printer.setPageOrientation(QPageLayout::Portrait);
+        m_printer.setPageOrientation(Orizzontale() ? QPageLayout::Landscape : QPageLayout::Portrait);
         m_printer.setColorMode(QPrinter::GrayScale);
         m_printer.setCopyCount(1);
         m_printer.setDocName(QStringLiteral("Zelora"));
@@ -181,7 +181,7 @@ public:
         m_printer.setOutputFormat(QPrinter::PdfFormat);
         m_printer.setOutputFileName(m_file);
         m_printer.setPageSize(QPageSize(QPageSize::A4));
-        m_printer.setPageOrientation(QPageLayout::Portrait);
+        m_printer.setPageOrientation(Orizzontale() ? QPageLayout::Landscape : QPageLayout::Portrait);
         m_printer.setDocName(QStringLiteral("Zelora"));
         return IniziaDisegno();
     }
@@ -276,7 +276,7 @@ bool ChiediStampa(QWidget* genitore, const QString& titolo, const QString& doman
     return MostraMessaggio(genitore, Icona::Domanda, Pulsanti::SiNo, titolo, domanda) == Risposta::Si;
 }
 
-std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& titolo)
+std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& titolo, bool orizzontale)
 {
     std::unique_ptr<Stampante> s;
     if (fabbricaCorrente()) {
@@ -287,6 +287,8 @@ std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& tito
             return nullptr;
         s = std::move(*scelta);
     }
+    if (s)
+        s->ImpostaOrizzontale(orizzontale);
     if (!s || !s->Inizia()) {
         MostraErroreStampa(genitore, titolo);
         return nullptr;

@@ -27,7 +27,8 @@ public:
 
     virtual ~Stampante() = default;
 
-    // A4 portrait, black ink, one copy, millimetres; false when no printer can be used.
+    // A4 portrait (landscape when set), black ink, one copy, millimetres;
+    // false when no printer can be used.
     virtual bool Inizia() = 0;
     // Sends the document; false when the printer failed at any point.
     virtual bool Fine() = 0;
@@ -36,6 +37,10 @@ public:
     virtual void NuovaPagina() = 0;
     // The file the sheets went to, for a teacher to be told; empty for a printer.
     virtual QString FileSalvato() const { return QString(); }
+
+    // The sheets' orientation, before Inizia.
+    void ImpostaOrizzontale(bool orizzontale) { m_orizzontale = orizzontale; }
+    bool Orizzontale() const { return m_orizzontale; }
 
     void ImpostaFont(const QString& nome) { m_font.setFamily(nome); }
     void ImpostaDimensione(double punti) { m_font.setPointSizeF(punti); }
@@ -82,6 +87,7 @@ private:
     int m_colonna = 0;
     bool m_colonnaVuota = true;
     bool m_inChiusura = false; // the footer is printed below the body's bottom
+    bool m_orizzontale = false;
 };
 
 using FabbricaStampanti = std::function<std::unique_ptr<Stampante>()>;
@@ -103,12 +109,12 @@ void StampaRigaLunga(Stampante& stampante, double margine, QString& testo, int l
 
 // The Yes/No question every printout begins with; true on "Sì".
 bool ChiediStampa(QWidget* genitore, const QString& titolo, const QString& domanda);
-// A started printer in plain Verdana 12, or null. The default printer; without
+// A started printer in plain Verdana 12 (on landscape sheets when asked), or null. The default printer; without
 // one, the only printer, or the one the teacher picks from a list; with no
 // printer at all, a PDF file in the documents folder if the teacher agrees.
 // A printer that cannot start is reported (with that title); a choice given
 // up is not.
-std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& titolo);
+std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& titolo, bool orizzontale = false);
 // Ends the last sheet and the document; reports a failure, or the file the
 // sheets were saved in. False on failure.
 bool ConcludiStampa(Stampante& stampante, QWidget* genitore, const QString& titolo);
