@@ -39,7 +39,8 @@ QString FinestraInformazioni::TestoInformazioni()
     t += QStringLiteral("Ogni esercizio è costituito da 14 frasi o termini da analizzare al computer, per cui il programma presenta complessivamente oltre 4.000 items.") + aa;
     t += QStringLiteral("Il programma crea una scheda personale per ogni alunno, per ogni esercizio, per cui l'alunno può svolgere gli esercizi anche in tempi diversi, sino al loro completamento.") + a;
     t += QStringLiteral("Al termine di ogni esercizio il programma assegna e registra un giudizio in base agli errori commessi.") + a;
-    t += QStringLiteral("Le schede personali degli alunni possono essere stampate.") + aa;
+    t += QStringLiteral("Le schede personali degli alunni possono essere stampate.") + a;
+    t += QStringLiteral("L'insegnante vede i risultati di tutta la classe con la piccola voce \"Classe\" del menu generale, accanto a \"Info\": una tabella con una riga per ogni alunno e, per ogni categoria, gli esercizi svolti e il giudizio tipico (quello che sta nel mezzo dei giudizi ottenuti); scegliendo una categoria, il giudizio di ogni esercizio, quanti alunni lo hanno svolto e quanti hanno avuto \"INSUFF.\". Le tabelle si possono stampare e salvare come file CSV per un foglio di calcolo; le schede non vengono mai modificate.") + aa;
     t += QStringLiteral("'Zelora' si caratterizza per queste scelte didattiche di fondo:") + aa;
     t += QStringLiteral("1. Semplicità degli esercizi. Il livello di difficoltà è volutamente piuttosto basso: l'aiuto è sempre a portata di mano e ogni errore viene segnalato subito, così l'alunno resta motivato in un'attività che, come è noto, è poco amata.") + aa;
     t += QStringLiteral("2. Facilità di compilazione: l'alunno completa ogni esercizio soltanto con clic del mouse, senza dover scrivere una sola parola; si evitano così gli errori (e la noia) dell'uso della tastiera da parte di bambini ancora poco esperti.") + aa;
