@@ -52,10 +52,10 @@ QStringList Righe(const TabellaClasse& t)
 QStringList Istantanea(const QString& cartella)
 {
     QStringList s;
-    for (QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+    for (QDirIterator it(cartella, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();) {
         QFile f(it.next());
-        f.open(QIODevice::ReadOnly);
-        s << f.fileName() + f.readAll().toHex() + QString::number(it.fileInfo().lastModified().toMSecsSinceEpoch());
+        s << f.fileName() + (it.fileInfo().isFile() && f.open(QIODevice::ReadOnly) ? f.readAll().toHex() : "/")
+                + QString::number(it.fileInfo().lastModified().toMSecsSinceEpoch());
     }
     return s;
 }
@@ -87,7 +87,9 @@ private slots:
         QFETCH(QString, cella);
         CartellaProva c;
         Scrivi(c, 0, "Prova.ZLR00", scheda);
+        const QStringList prima = Istantanea(c.Percorso());
         const TabellaClasse t = TabellaRiepilogo(LeggiClasse());
+        QCOMPARE(Istantanea(c.Percorso()), prima);
         QCOMPARE(t.righe.size(), 1);
         QCOMPARE(t.righe[0][1], cella);
     }
@@ -195,8 +197,8 @@ private slots:
             const QString titolo = scelta ? "Nomi" : "Riepilogo della classe";
             for (int p = 0; p < fogli; ++p)
                 QVERIFY2(pagine[p].contains(QStringLiteral("Zelora - classe Schede personali - %1 - %2 - pagina %3").arg(titolo, QDate::currentDate().toString("dd/MM/yyyy")).arg(p + 1))
-                         && pagine[p].contains(Piede()), qPrintable(pagine[p]));
-            for (const char* riga : {"Alunno 1 ", "Alunno 40 ", scelta ? "32. " : "Punteggiatura"})
+                         && pagine[p].contains(Piede()) && pagine[p].contains(scelta ? "Svolto da (alunni)" : "Punteggiatura"), qPrintable(pagine[p]));
+            for (const char* riga : {"Alunno 1 ", "Alunno 40 ", scelta ? "32. " : "Totale"})
                 QVERIFY2(pagine.join(' ').contains(riga), riga);
         }
         ImpostaFabbricaStampanti({});
