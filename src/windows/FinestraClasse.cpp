@@ -87,14 +87,14 @@ void FinestraClasse::CreaControlli()
     auto* colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(tw(180), tw(120), tw(180), tw(120));
     colonna->setSpacing(tw(90));
-    m_titolo = new QLabel(QStringLiteral("Classe: ") + NomeClasse(), this);
-    m_titolo->setObjectName(QStringLiteral("titolo"));
-    m_titolo->setFont(Carattere(12, true));
-    m_titolo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,255); }"));
+    auto* titolo = new QLabel(QStringLiteral("Classe: ") + NomeClasse(), this);
+    titolo->setObjectName(QStringLiteral("titolo"));
+    titolo->setFont(Carattere(12, true));
+    titolo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,255); }"));
     auto* cartella = new QLabel(QStringLiteral("Schede personali lette da ") + QDir::toNativeSeparators(m_classe.cartella), this);
     cartella->setObjectName(QStringLiteral("cartella"));
     cartella->setFont(Carattere(8.25));
-    colonna->addWidget(m_titolo);
+    colonna->addWidget(titolo);
     colonna->addWidget(cartella);
 
     auto* scelta = new QHBoxLayout;

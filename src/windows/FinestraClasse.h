@@ -8,7 +8,6 @@
 #include <QDialog>
 
 class QComboBox;
-class QLabel;
 class QTableWidget;
 
 class FinestraClasse : public QDialog {
@@ -30,7 +29,6 @@ private:
 
     Classe m_classe;
     TabellaClasse m_tabella;
-    QLabel* m_titolo = nullptr;
     QComboBox* m_scelta = nullptr;
     QTableWidget* m_griglia = nullptr;
 };
