@@ -86,12 +86,14 @@ private slots:
         QFETCH(QByteArray, scheda);
         QFETCH(QString, cella);
         CartellaProva c;
-        Scrivi(c, 0, "Prova.ZLR00", scheda);
+        // A name a spreadsheet would take for a formula.
+        Scrivi(c, 0, "=Prova.ZLR00", scheda);
         const QStringList prima = Istantanea(c.Percorso());
         const TabellaClasse t = TabellaRiepilogo(LeggiClasse());
         QCOMPARE(Istantanea(c.Percorso()), prima);
         QCOMPARE(t.righe.size(), 1);
         QCOMPARE(t.righe[0][1], cella);
+        QVERIFY(t.righe[0][0].startsWith("=Prova") && t.csv.split('\n').value(1).startsWith("'=Prova"));
     }
 
     // From the main menu: both tables, the colours, the CSV files; no record touched.

@@ -47,13 +47,16 @@ QString NomeRiga(const AlunnoClasse& alunno)
     return alunno.categoriaIlleggibile < 0 ? alunno.nome : alunno.nome + QStringLiteral(" (illeggibile)");
 }
 
-// Fields with a separator, a quote or a line break go in quotes, their quotes doubled.
+// Fields with a separator, a quote or a line break go in quotes, their quotes
+// doubled; a name a spreadsheet would take for a formula gets an apostrophe.
 QByteArray Csv(const QVector<QStringList>& righe)
 {
     QByteArray csv("\xEF\xBB\xBF");
     for (const QStringList& riga : righe) {
         QStringList campi;
         for (QString campo : riga) {
+            if (!campo.isEmpty() && QStringLiteral("=+-@").contains(campo.at(0)))
+                campo.prepend(QLatin1Char('\''));
             if (campo.contains(QLatin1Char(';')) || campo.contains(QLatin1Char('"')) || campo.contains(QLatin1Char('\n'))
                 || campo.contains(QLatin1Char('\r')))
                 campo = QLatin1Char('"') + campo.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
