@@ -7,10 +7,13 @@
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
 #include "checker/Verifica.h"
+#include "platform/Suono.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -230,6 +233,11 @@ private slots:
         QTest::newRow("esercizio guasto") << e + "5.txt" << tipo17 << "campo 1: il tipo di esercizio 17";
         QTest::newRow("esercizio corto") << e + "5.txt" << corto.left(corto.lastIndexOf("\"Altro 13")) << "campo 42: il file finisce prima della fine della frase 14";
         QTest::newRow("campi in più") << e + "5.txt" << corto + "\"Una frase di troppo.\",\"frase\",\"troppo\"\r\n" << "campo 45: dopo la quattordicesima frase il file contiene altri campi, che il programma non legge: controllare il numero delle scelte (campo 2) e che le frasi siano 14";
+        // Files that are no content: never opened (a FIFO blocks, a device never ends) or too big.
+        QTest::newRow("FIFO") << e + "5.txt" << QByteArray("|") << mai;
+        QTest::newRow("collegamento a /dev/zero") << h + "2.txt" << QByteArray("/dev/zero") << mai;
+        QTest::newRow("più di 1 MiB") << e + "5.txt" << corto + QByteArray(1 << 20, ' ') << mai;
+        QTest::newRow("suono FIFO") << w << QByteArray("|") << mai;
         QTest::newRow("esercizio in più") << "Esercizi/Congiunzioni/ESERCIZIO 10.txt" << QByteArray("1\r\n")
                                           << "il programma non legge questo file: la categoria ha 10 esercizi, da 00 a 09";
         QTest::newRow("nome di aiuto sbagliato") << "Help/Congiunzioni/aiuto 01.txt" << QByteArray("x\r\n")
@@ -252,6 +260,10 @@ private slots:
         QTest::newRow("senza data") << w << WavValido.left(WavValido.size() - 10) << "non è un file WAV valido: manca il blocco data";
         QTest::newRow("senza fmt") << w << QByteArray(WavValido).replace("fmt ", "junk") << "non è un file WAV valido: manca il blocco fmt";
         QTest::newRow("blocco tagliato") << w << WavValido.left(WavValido.size() - 1) << "il blocco data va oltre la fine del file";
+        QTest::newRow("solo intestazione") << w << WavValido.left(44) << "il blocco data va oltre la fine del file";
+        QTest::newRow("campione tagliato") << w << WavValido.left(40) + QByteArray("\x03\0\0\0\0\0\0", 7) << "il blocco data finisce a metà di un campione";
+        QTest::newRow("campioni di 12 bit") << w << QByteArray(WavValido).replace(34, 1, "\x0C") << "il programma non suona questo file";
+        QTest::newRow("4 KB di spazzatura") << w << QByteArray(4096, '\xA7') << "non è un file WAV";
     }
 
     void fileGuasto()
@@ -261,13 +273,27 @@ private slots:
         QFETCH(QString, riga);
         CartellaProva c;
         ScriviCategoria(c, 8);
-        if (contenuto.isNull() && !file.isEmpty())
-            QVERIFY(QFile::remove(c.Percorso() + QLatin1Char('/') + file));
-        else if (!file.isEmpty())
+        const QString percorso = c.Percorso() + QLatin1Char('/') + file;
+        if (!file.isEmpty() && (contenuto.isNull() || contenuto == "|" || contenuto.startsWith("/dev/")))
+            QVERIFY(QFile::remove(percorso));
+        if (contenuto == "|")
+            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0644), 0);
+        else if (contenuto.startsWith("/dev/"))
+            QVERIFY(QFile::link(QString::fromLatin1(contenuto), percorso));
+        else if (!contenuto.isNull() && !file.isEmpty())
             c.ScriviByte(file, contenuto);
         const QStringList righe = Righe(VerificaCartella(true));
         QCOMPARE(righe.size(), riga.isEmpty() ? 0 : 1);
         QVERIFY2(riga.isEmpty() || righe.first().startsWith(file + ": " + riga), qPrintable(righe.value(0)));
+        // The real player meets the same file: every cue returns, the next one too (a broken
+        // file handed to the back-end used to hang the cue after it for good).
+        ImpostaRiproduttoreSuoni({});
+        for (const char* cue : {"win.wav", "press.wav", "win.wav"}) {
+            if (!file.startsWith("Suoni/"))
+                break;
+            SuonaCue(QLatin1String(cue));
+            QTest::qWait(50);
+        }
     }
 
     // Whole folders: a sentence used twice (in a file named in another letter

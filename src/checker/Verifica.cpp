@@ -6,6 +6,7 @@
 #include "content/Indice.h"
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
+#include "content/Wav.h"
 #include "exercise/MotoreEsercizio.h"
 #include "exercise/RegoleRisposta.h"
 #include "exercise/RispostaGiusta.h"
@@ -943,37 +944,32 @@ QList<Problema> VerificaHelpDa(const QString& nome, const QByteArray& contenuto)
 
 QList<Problema> VerificaWavDa(const QString& nome, const QByteArray& b)
 {
-    QList<Problema> problemi;
-    auto u32 = [&](int pos) {
-        return quint32(quint8(b[pos])) | quint32(quint8(b[pos + 1])) << 8
-            | quint32(quint8(b[pos + 2])) << 16 | quint32(quint8(b[pos + 3])) << 24;
-    };
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") {
-        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV: manca l'intestazione RIFF/WAVE")};
-        return problemi;
+    const EsitoWav esito = ControllaWav(b);
+    QString motivo;
+    switch (esito.difetto) {
+    case DifettoWav::Nessuno:
+        return {};
+    case DifettoWav::NonRiff:
+        motivo = QStringLiteral("non è un file WAV: manca l'intestazione RIFF/WAVE");
+        break;
+    case DifettoWav::BloccoOltreLaFine:
+        motivo = QStringLiteral("il blocco %1 va oltre la fine del file").arg(QString::fromLatin1(esito.blocco).trimmed());
+        break;
+    case DifettoWav::SenzaFmt:
+        motivo = QStringLiteral("non è un file WAV valido: manca il blocco fmt");
+        break;
+    case DifettoWav::FormatoNonGestito:
+        motivo = QStringLiteral("il programma non suona questo file: i campioni devono essere PCM a 8, 16, 24 "
+                                "o 32 bit (o in virgola mobile a 32 bit), con almeno un canale");
+        break;
+    case DifettoWav::SenzaData:
+        motivo = QStringLiteral("non è un file WAV valido: manca il blocco data");
+        break;
+    case DifettoWav::CampioneTagliato:
+        motivo = QStringLiteral("il blocco data finisce a metà di un campione: il file è tagliato");
+        break;
     }
-    bool fmt = false;
-    bool data = false;
-    qint64 pos = 12;
-    while (pos + 8 <= b.size()) {
-        const QByteArray id = b.mid(int(pos), 4);
-        const qint64 lunghezza = u32(int(pos) + 4);
-        if (pos + 8 + lunghezza > b.size()) {
-            problemi << Problema{nome, 0, QStringLiteral("il blocco %1 va oltre la fine del file")
-                                              .arg(QString::fromLatin1(id).trimmed())};
-            return problemi;
-        }
-        if (id == "fmt ")
-            fmt = fmt || lunghezza >= 16;
-        if (id == "data")
-            data = true;
-        pos += 8 + lunghezza + (lunghezza & 1);
-    }
-    if (!fmt)
-        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV valido: manca il blocco fmt")};
-    if (!data)
-        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV valido: manca il blocco data")};
-    return problemi;
+    return {Problema{nome, 0, motivo}};
 }
 
 bool CartellaEserciziPresente(int categoria)
@@ -998,7 +994,7 @@ QList<Problema> VerificaSuoni(Conteggi* conteggi)
         if (conteggi)
             ++conteggi->suoni;
         QByteArray contenuto;
-        if (!FileExist(percorso) || !LeggiFile(percorso, contenuto)) {
+        if (!FileExist(percorso) || !LeggiFile(percorso, contenuto, LimiteFileSuono)) {
             problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
             continue;
         }

@@ -2,9 +2,13 @@
 
 #include "content/Catalogo.h"
 #include "content/Percorsi.h"
+#include "content/Wav.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
@@ -14,17 +18,49 @@ RiproduttoreSuoni& riproduttoreCorrente()
     return r;
 }
 
+// A cue file as it was when it was checked, and its effect: none when the
+// file is not a WAV the back-end can play (handing it a broken one can hang
+// the next cue for good).
+struct CueControllato {
+    qint64 dimensione = -1;
+    QDateTime modificato;
+    QSoundEffect* effetto = nullptr;
+};
+
+// The back-end reads a private copy of the bytes checked, so that a file
+// changed after the check never reaches it.
+QSoundEffect* EffettoDa(const QByteArray& contenuto)
+{
+    static QTemporaryDir copie;
+    static int numero = 0;
+    QFile copia(copie.filePath(QStringLiteral("%1.wav").arg(++numero)));
+    if (!copie.isValid() || !copia.open(QIODevice::WriteOnly) || copia.write(contenuto) != contenuto.size()
+        || !copia.flush())
+        return nullptr;
+    auto* effetto = new QSoundEffect();
+    effetto->setSource(QUrl::fromLocalFile(copia.fileName()));
+    return effetto;
+}
+
 void RiproduciConQt(const QString& percorsoFile)
 {
-    // One effect for the whole run: setting a new source stops the old cue.
-    static QSoundEffect* effetto = nullptr;
-    if (!effetto)
-        effetto = new QSoundEffect();
-    effetto->stop();
-    if (!QFileInfo(percorsoFile).isFile())
-        return;
-    effetto->setSource(QUrl::fromLocalFile(percorsoFile));
-    effetto->play();
+    static QHash<QString, CueControllato> cue;
+    // A new cue stops the one still playing.
+    for (const CueControllato& c : cue)
+        if (c.effetto)
+            c.effetto->stop();
+    const QFileInfo info(percorsoFile);
+    CueControllato& c = cue[percorsoFile];
+    if (c.dimensione != info.size() || c.modificato != info.lastModified()) {
+        if (c.effetto)
+            c.effetto->deleteLater();
+        c = CueControllato{info.size(), info.lastModified(), nullptr};
+        QByteArray contenuto;
+        if (LeggiFile(percorsoFile, contenuto, LimiteFileSuono) && ControllaWav(contenuto).difetto == DifettoWav::Nessuno)
+            c.effetto = EffettoDa(contenuto);
+    }
+    if (c.effetto)
+        c.effetto->play();
 }
 } // namespace
 
