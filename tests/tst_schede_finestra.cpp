@@ -80,7 +80,7 @@ private slots:
     void schede_data()
     {
         QTest::addColumn<bool>("aperta"); // Carla's record (1 ECCELLENTE, 5 BUONO) is open
-        QTest::addColumn<QString>("file"); // a record written before; "-": no record folders; "!": folder made read-only
+        QTest::addColumn<QString>("file"); // a record written before; "-": no record folders; "!": folder made read-only; "#": writes fail
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QString>("azione"); // "crea " and the name typed; "apri " and the file chosen ("-": Cancel); "apri": no dialog
         QTest::addColumn<Risposta>("risposta"); // to the question asked
@@ -95,7 +95,7 @@ private slots:
         const QByteArray vuoto, r = Riga({{2, 'l'}});
         QTest::newRow("Anonimo") << false << "" << vuoto << "crea " << Risposta::Si << anonimo << "Anonimo" << nessuno;
         QTest::newRow("nome e cognome") << false << "" << vuoto << "crea Mario Rossi" << Risposta::Si << nessuno << "Mario Rossi" << nessuno;
-        QTest::newRow("spazi tenuti") << true << "" << vuoto << "crea   anna  " << Risposta::Si << nessuno << "  anna  " << nessuno;
+        QTest::newRow("spazi tenuti") << true << "" << vuoto << "crea   anna" << Risposta::Si << nessuno << "  anna" << nessuno;
         QTest::newRow("vuoto e No") << true << "" << vuoto << "crea " << Risposta::No << anonimo << "Carla" << carla;
         QTest::newRow("vuoto e Annulla") << false << "" << vuoto << "crea " << Risposta::Annulla << anonimo << "Carla" << spento;
         QTest::newRow("senza cartelle") << false << "-" << vuoto << "crea Bea" << Risposta::Si << nessuno << "Bea" << nessuno;
@@ -105,6 +105,7 @@ private slots:
         QTest::newRow("chiusa senza OK") << true << "Articoli/Carla.ZLR00" << r << "crea Bea\x1b" << Risposta::Si << nessuno << "Carla" << carla;
         QTest::newRow("solo Nomi c'è") << false << "Nomi/Anna.ZLR01" << r << "crea Anna" << Risposta::No << nessuno << "Anna" << nessuno;
         QTest::newRow("sola lettura") << true << "!Verbi 2" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
+        QTest::newRow("disco pieno") << true << "#" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
         // Names that cannot be a file of the record folder: nothing is written anywhere.
         const char* ostili[] = {"../../x", "a/b", "..", "..\\..\\x", "C:x", "tutti*"};
         for (int k = 0; k < 6; ++k)
@@ -156,6 +157,9 @@ private slots:
         PermessiVeri permessi;
         if (file.startsWith('!') && !permessi.SolaLettura(radice + "/Schede personali/" + file.mid(1)))
             QSKIP("i permessi delle cartelle non si possono far valere qui");
+        std::optional<DiscoPieno> pieno;
+        if (file == "#")
+            pieno.emplace();
         auto prima = Istantanea(radice);
         const QStringList voci = QDir(radice).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         // The name typed into the name window (an Esc closes it instead of OK), or the file chosen.

@@ -132,11 +132,17 @@ void FinestraEsercizi::apriScheda()
     mostraScheda();
 }
 
-bool FinestraEsercizi::SalvaScheda()
+void FinestraEsercizi::SalvaScheda(const QVector<bool>& fatto, const QVector<QString>& giudizio)
 {
-    if (::SalvaScheda(Globali::CategoriaCorrente, Globali::NomeAlunno, Globali::EstensioneScheda,
-                      Globali::EsercizioFatto, Globali::Giudizio, Globali::UltimoEsercizio))
-        return true;
+    if (::SalvaScheda(Globali::CategoriaCorrente, Globali::NomeAlunno, Globali::EstensioneScheda, fatto,
+                      giudizio, Globali::UltimoEsercizio)) {
+        Globali::EsercizioFatto = fatto;
+        Globali::Giudizio = giudizio;
+        return;
+    }
     MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
-    return false;
+    // A file that cannot even be read back leaves the marks as they were.
+    QString riga;
+    if (LeggiScheda(Globali::CategoriaCorrente, Globali::NomeAlunno, Globali::EstensioneScheda, riga))
+        LeggiRigaScheda(riga, Globali::UltimoEsercizio, Globali::EsercizioFatto, Globali::Giudizio);
 }
