@@ -119,6 +119,7 @@ private slots:
         for (int t : TipiModello)
             QTest::addRow("tipo %d valido", t) << Guasto{t, {}, s, s, s, -1, "", ""};
         // Reading and kind.
+        r("tipo 70000", {70000, {}, s, s, s, 1, "", "il tipo di esercizio è un numero fuori dai limiti (da -32768 a 32767)"});
         r("tipo 40 non gestito", {40, {}, s, s, s, 1, "", "il tipo di esercizio 40 non è gestito dal programma (tipi ammessi: da 1 a 16, 18, da 41 a 54)"});
         r("elenco senza scelte", {3, {"-"}, s, s, s, 2, "", "il tipo 3 si risolve scegliendo dall'elenco, ma l'esercizio non ha scelte"});
         r("clic con scelte", {1, {"gatto"}, s, s, s, 2, "", "il numero delle scelte deve essere 0, non 1"});
@@ -245,6 +246,8 @@ private slots:
         // How a help page was saved.
         QTest::newRow("UTF-8") << h3 << HelpValido.arg(QString::fromUtf8("Perché")).toUtf8() << "il file è salvato in UTF-8: le lettere accentate appaiono sbagliate; va salvato in Windows-1252 (ANSI)";
         QTest::newRow("UTF-8 con BOM") << h3 << "\xEF\xBB\xBF" + HelpValido.arg("Parti").toUtf8() << "il file è salvato in UTF-8";
+        QTest::newRow("byte non definito") << h3 << CodificaWindows1252(HelpValido.arg("Parti")).replace("sono", "so\x81no") << "alla riga 5 c'è il byte 0x81, che non è un carattere di Windows-1252";
+        QTest::newRow("byte nullo") << e + "5.txt" << QByteArray(corto).replace("dorme", QByteArray("dor\0me", 6)) << "alla riga 3 c'è il byte 0x00";
         QTest::newRow("solo LF") << h3 << CodificaWindows1252(HelpValido.arg(QString::fromUtf8("Perché"))).replace("\r\n", "\n") << "le righe devono finire con CR LF (l'a capo di Windows)";
         // What a help page holds.
         QTest::newRow("titolo di aiuto vuoto") << h3 << b("\"\"\r\n\"a\"\r\n") << "campo 1: manca il titolo della pagina";

@@ -655,9 +655,26 @@ QList<Problema> ControllaScrittura(const QString& nome, const QByteArray& b)
     bool alti = false;
     for (char c : b)
         alti = alti || static_cast<unsigned char>(c) >= 0x80;
-    if (b.startsWith("\xEF\xBB\xBF") || (alti && ValidoUtf8(b)))
+    if (b.startsWith("\xEF\xBB\xBF") || (alti && ValidoUtf8(b))) {
         problemi << Problema{nome, 0, QStringLiteral("il file è salvato in UTF-8: le lettere accentate "
                                                      "appaiono sbagliate; va salvato in Windows-1252 (ANSI)")};
+    } else {
+        // Bytes that are no character of the code page (and NUL): a damaged
+        // file, or one saved in another encoding.
+        int riga = 1;
+        for (char c : b) {
+            const auto u = static_cast<unsigned char>(c);
+            riga += c == '\n';
+            if (u == 0x00 || u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D) {
+                problemi << Problema{nome, 0, QStringLiteral("alla riga %1 c'è il byte 0x%2, che non è un carattere "
+                                                             "di Windows-1252: il file è rovinato o salvato con "
+                                                             "un'altra codifica")
+                                                  .arg(riga)
+                                                  .arg(QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0')))};
+                break;
+            }
+        }
+    }
     bool soloLf = false;
     for (int i = 0; i < b.size(); ++i) {
         if (b[i] == '\n' && (i == 0 || b[i - 1] != '\r'))
