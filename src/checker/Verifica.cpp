@@ -14,6 +14,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QVector>
@@ -299,11 +300,12 @@ private:
         const int tipo = m_d.TipoEsercizio;
         const QString& r = m_d.Risposta[i];
         const QString& k = m_d.Chiave[i];
-        bool trovata = m_d.Scelte.contains(r);
+        const QSet<QString> scelte(m_d.Scelte.begin(), m_d.Scelte.end());
+        bool trovata = scelte.contains(r);
         for (const QString& a : m_d.Scelte) {
             if (trovata)
                 break;
-            if (!a.isEmpty() && r.startsWith(a) && m_d.Scelte.contains(r.mid(a.size())))
+            if (!a.isEmpty() && r.startsWith(a) && scelte.contains(r.mid(a.size())))
                 trovata = true;
         }
         if (!trovata && !m_d.Scelte.isEmpty())
@@ -420,20 +422,22 @@ private:
         const QString& k = m_d.Chiave[i];
         int possibili = 0;
         // A word counts as found when it occurs anywhere in the key, even
-        // inside a longer word: that gives the pupil answers not meant.
+        // inside a longer word: that gives the pupil answers not meant. A
+        // word that counts is a run of letters, so it stands whole in the key
+        // when it is one of the key's words.
+        const QSet<QString> trovate = ParoleDaTrovare(casella, k);
+        QSet<QString> paroleChiave, viste;
+        for (const auto& p : ParoleDelTesto(k))
+            paroleChiave.insert(k.mid(p.first, p.second - p.first));
         QStringList dentro;
         for (const auto& p : ParoleDelTesto(casella)) {
             const QString w = casella.mid(p.first, p.second - p.first);
-            if (!ParolaDaTrovare(w, k))
+            if (!trovate.contains(w))
                 continue;
             ++possibili;
-            if (dentro.contains(w))
-                continue;
-            bool intera = false;
-            for (int pos = k.indexOf(w); pos >= 0 && !intera; pos = k.indexOf(w, pos + 1))
-                intera = ParolaCheContiene(k, pos, w.size()).isEmpty();
-            if (!intera)
+            if (!viste.contains(w) && !paroleChiave.contains(w))
                 dentro << w;
+            viste.insert(w);
         }
         for (const QString& w : dentro)
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("la parola %1 della frase vale come trovata perché "
@@ -826,17 +830,18 @@ QString SchemaRisposte(const DatiEsercizio& d)
 {
     if (ModoDelTipo(d.TipoEsercizio) != Modo::Elenco)
         return QString();
-    QStringList distinte;
+    // The position of each distinct entry, the first copy counting.
+    QHash<QString, int> distinte;
     for (const QString& s : d.Scelte)
         if (!distinte.contains(s))
-            distinte << s;
+            distinte.insert(s, int(distinte.size()));
     const int n = int(distinte.size());
     // With one entry there is nothing to choose, so nothing to guess.
     if (n < 2)
         return QString();
     std::array<int, NumeroRighe> posizione{};
     for (int i = 0; i < NumeroRighe; ++i) {
-        posizione[i] = int(distinte.indexOf(d.Risposta[i]));
+        posizione[i] = distinte.value(d.Risposta[i], -1);
         if (posizione[i] < 0)
             return QString(); // reported as an answer missing from the list
     }
