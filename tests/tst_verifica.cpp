@@ -159,6 +159,7 @@ private slots:
         r("conteggio zero", {2, {}, s, "0", s, 0, R, "il numero delle parole da trovare (1 o più), non \"0\""});
         r("conteggio troppo alto", {2, {}, s, "3", s, 0, R, "la risposta chiede 3 parole, ma nella frase ci sono solo 2 parole"});
         r("conteggio troppo basso", {2, {}, s, "1", s, 0, R, "ci sono 2 parole che valgono come trovate, ma la risposta ne chiede 1"});
+        r("lettere sparse nella chiave 2", {2, {}, "Anna ama ana.", "1", "anna", 0, R, "la risposta chiede 1 parole, ma nella frase ci sono solo 0 parole"});
         r("parola dentro la chiave 2", {2, {}, "Il pesce e il pescespada nuotano.", "1", "pescespada", 0, K, "la parola \"pesce\" della frase vale come trovata"});
         // Stretch kinds.
         r("tratto con punto 50", {50, {}, "Arriva il sig. Rossi.", "sig. Rossi", "Arriva il sig. Rossi.", 0, R, "contiene un punto: nei tipi da 50"});

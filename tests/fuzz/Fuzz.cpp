@@ -1,0 +1,42 @@
+#include "Fuzz.h"
+
+#include "content/Percorsi.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+QString CartellaFuzz()
+{
+    static QTemporaryDir cartella;
+    ImpostaCartellaApplicazione(cartella.path());
+    return cartella.path();
+}
+
+QString FileFuzz(const QString& relativo, const QByteArray& contenuto)
+{
+    const QString percorso = CartellaFuzz() + QLatin1Char('/') + relativo;
+    QDir().mkpath(QFileInfo(percorso).path());
+    QFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(contenuto) != contenuto.size())
+        Verifica(false, "the fuzz folder can be written");
+    return percorso;
+}
+
+void ApplicazioneFuzz(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication applicazione(*argc, *argv);
+}
+
+void Verifica(bool condizione, const char* regola)
+{
+    if (condizione)
+        return;
+    fprintf(stderr, "rule broken: %s\n", regola);
+    abort();
+}
