@@ -4,6 +4,7 @@
 #include "content/Percorsi.h"
 #include "content/Wav.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
@@ -27,6 +28,14 @@ struct CueControllato {
     QSoundEffect* effetto = nullptr;
 };
 
+// The cues checked so far. Their effects belong to the application, and are
+// forgotten with it.
+QHash<QString, CueControllato>& cueControllati()
+{
+    static QHash<QString, CueControllato> cue;
+    return cue;
+}
+
 // The back-end reads a private copy of the bytes checked, so that a file
 // changed after the check never reaches it.
 QSoundEffect* EffettoDa(const QByteArray& contenuto)
@@ -37,14 +46,21 @@ QSoundEffect* EffettoDa(const QByteArray& contenuto)
     if (!copie.isValid() || !copia.open(QIODevice::WriteOnly) || copia.write(contenuto) != contenuto.size()
         || !copia.flush())
         return nullptr;
-    auto* effetto = new QSoundEffect();
+    static QCoreApplication* collegata = nullptr;
+    QCoreApplication* applicazione = QCoreApplication::instance();
+    if (!applicazione)
+        return nullptr;
+    if (collegata != applicazione)
+        QObject::connect(applicazione, &QObject::destroyed, [] { cueControllati().clear(); });
+    collegata = applicazione;
+    auto* effetto = new QSoundEffect(applicazione);
     effetto->setSource(QUrl::fromLocalFile(copia.fileName()));
     return effetto;
 }
 
 void RiproduciConQt(const QString& percorsoFile)
 {
-    static QHash<QString, CueControllato> cue;
+    QHash<QString, CueControllato>& cue = cueControllati();
     // A new cue stops the one still playing.
     for (const CueControllato& c : cue)
         if (c.effetto)
