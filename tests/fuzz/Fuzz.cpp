@@ -12,7 +12,9 @@
 
 QString CartellaFuzz()
 {
-    static QTemporaryDir cartella;
+    // In memory where the system has it: a save waits for the disk.
+    static QTemporaryDir cartella(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/zelora-fuzz-XXXXXX")
+                                                                            : QDir::tempPath() + QStringLiteral("/zelora-fuzz-XXXXXX"));
     ImpostaCartellaApplicazione(cartella.path());
     return cartella.path();
 }
