@@ -189,43 +189,37 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, ostacolo);
         CartellaProva c;
-        const QString nome = QString::fromUtf8(DatiCategoria(categoria).cartella), cartella = "Schede personali/" + nome;
-        const QString assoluta = c.Percorso() + "/" + cartella;
+        const QString nome = QString::fromUtf8(DatiCategoria(categoria).cartella), cartella = c.Percorso() + "/Schede personali/" + nome;
+        const QString estensione = QStringLiteral("Zlr") + CodiceScheda(categoria), anna = QStringLiteral("Anna");
         const int ultimo = DatiCategoria(categoria).ultimoEsercizio;
         const QByteArray vecchia = QByteArray(2 * (ultimo + 1), 'x') + "\r\n";
+        QStringList restano{file.isEmpty() ? "Anna." + estensione : file};
         Smonta smonta;
         if (ostacolo == "tmpfs") {
-            QDir().mkpath(assoluta);
-            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", assoluta}) != 0)
+            QDir().mkpath(cartella);
+            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", cartella}) != 0)
                 QSKIP("qui non si può montare un tmpfs piccolo: il disco pieno è provato solo con la scrittura guasta");
-            smonta.cartella = assoluta;
+            smonta.cartella = cartella;
+            restano << "pieno";
         }
         if (!file.isEmpty())
-            c.ScriviByte(cartella + "/" + file, vecchia);
-        const QString estensione = QStringLiteral("Zlr") + CodiceScheda(categoria);
-        QStringList restano{file.isEmpty() ? "Anna." + estensione : file};
-        if (ostacolo == "tmpfs") {
-            c.ScriviByte(cartella + "/pieno", QByteArray(64 << 10, 'x'));
-            restano << "pieno";
+            c.ScriviByte(cartella.mid(c.Percorso().size() + 1) + "/" + file, vecchia);
+        if (ostacolo == "temporanei")
+            restano << "Anna.ZLR01.GbdahR1" << "Anna.ZLR01.QwErTy" << "Anna.ZLR02.GbdahR" << "Bea.ZLR01.GbdahR";
+        for (const QString& altro : restano.mid(1))
+            c.ScriviByte(cartella.mid(c.Percorso().size() + 1) + "/" + altro, altro == "pieno" ? QByteArray(64 << 10, 'x') : "");
+        // A save under way elsewhere holds its temporary; the ones left by killed saves are cleared.
+        QFile tenuto(cartella + "/Anna.ZLR01.QwErTy");
+        const QString lasciato = cartella + "/Anna.ZLR01.GbdahR";
+        QString riga;
+        if (ostacolo == "temporanei") {
+            QVERIFY(tenuto.open(QIODevice::ReadOnly) && flock(tenuto.handle(), LOCK_EX) == 0 && QFile(lasciato).open(QIODevice::WriteOnly));
+            QVERIFY(LeggiScheda(nome, anna, estensione, riga) && !QFile::exists(lasciato) && QFile(lasciato).open(QIODevice::WriteOnly));
         }
         if (ostacolo == "collegamento") {
             c.ScriviByte("fuori", "fuori");
-            QVERIFY(QFile::remove(assoluta + "/" + file) && QFile::link(c.Percorso() + "/fuori", assoluta + "/" + file));
-            QString riga;
-            QVERIFY(!LeggiScheda(nome, QStringLiteral("Anna"), QStringLiteral("Zlr01"), riga));
-        }
-        QFile tenuto(assoluta + "/Anna.ZLR01.QwErTy");
-        const auto lascia = [&] { c.ScriviByte(cartella + "/Anna.ZLR01.GbdahR", ""); };
-        if (ostacolo == "temporanei") {
-            for (const char* altro : {"Bea.ZLR01.GbdahR", "Anna.ZLR01.GbdahR1", "Anna.ZLR02.GbdahR"})
-                c.ScriviByte(cartella + "/" + altro, "");
-            QVERIFY(tenuto.open(QIODevice::WriteOnly) && flock(tenuto.handle(), LOCK_EX) == 0);
-            lascia();
-            QString riga;
-            QVERIFY(LeggiScheda(nome, QStringLiteral("Anna"), QStringLiteral("Zlr01"), riga));
-            QVERIFY(!QFile::exists(assoluta + "/Anna.ZLR01.GbdahR"));
-            lascia();
-            restano << "Anna.ZLR01.GbdahR1" << "Anna.ZLR01.QwErTy" << "Anna.ZLR02.GbdahR" << "Bea.ZLR01.GbdahR";
+            QVERIFY(QFile::remove(cartella + "/" + file) && QFile::link(c.Percorso() + "/fuori", cartella + "/" + file));
+            QVERIFY(!LeggiScheda(nome, anna, estensione, riga));
         }
         QVector<bool> fatto(ultimo + 1);
         QVector<QString> giudizio(ultimo + 1);
@@ -236,20 +230,18 @@ private slots:
         if (ostacolo == "guasto")
             guasto.emplace();
         if (ostacolo == "file")
-            c.ScriviByte(cartella, "non una cartella");
-        else if (ostacolo == "sola lettura" && !permessi.SolaLettura(assoluta))
+            c.ScriviByte("Schede personali/" + nome, "non una cartella");
+        else if (ostacolo == "sola lettura" && !permessi.SolaLettura(cartella))
             QSKIP("i permessi delle cartelle non si possono far valere qui");
         const bool riesce = ostacolo.isEmpty() || ostacolo == "temporanei";
-        QCOMPARE(SalvaScheda(nome, QStringLiteral("Anna"), estensione, fatto, giudizio, ultimo), riesce);
+        QCOMPARE(SalvaScheda(nome, anna, estensione, fatto, giudizio, ultimo), riesce);
         if (ostacolo == "file")
             return;
         restano.sort();
-        QCOMPARE(FileNellaCartella(assoluta), restano);
-        const QByteArray riga = c.Leggi(cartella + "/" + restano.at(0));
-        if (ostacolo == "collegamento")
-            QCOMPARE(riga, QByteArray("fuori"));
-        else
-            QVERIFY(riesce ? riga.size() == 2 * (ultimo + 1) + 2 && riga.at(2 * (ultimo - 3) + 1) == 'm' : riga == vecchia);
+        QCOMPARE(FileNellaCartella(cartella), restano);
+        const QByteArray scritta = c.Leggi(cartella.mid(c.Percorso().size() + 1) + "/" + restano.at(0));
+        QVERIFY(riesce ? scritta.size() == 2 * (ultimo + 1) + 2 && scritta.at(2 * (ultimo - 3) + 1) == 'm'
+                       : scritta == (ostacolo == "collegamento" ? "fuori" : vecchia));
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -24,8 +25,8 @@ QString FileFuzz(const QString& relativo, const QByteArray& contenuto)
     const QString percorso = CartellaFuzz() + QLatin1Char('/') + relativo;
     QDir().mkpath(QFileInfo(percorso).path());
     QFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(contenuto) != contenuto.size())
-        Verifica(false, "the fuzz folder can be written");
+    Verifica(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenuto) == contenuto.size(),
+             "the fuzz folder can be written");
     return percorso;
 }
 
@@ -45,3 +46,23 @@ void Verifica(bool condizione, const char* regola)
     fprintf(stderr, "rule broken: %s\n", regola);
     abort();
 }
+
+#ifndef ZELORA_LIBFUZZER
+// Without libFuzzer: every file of the folders given (the corpus, the seeds
+// from the bundled content, every input that once failed), one input each.
+int main(int argc, char** argv)
+{
+    if (LLVMFuzzerInitialize)
+        LLVMFuzzerInitialize(&argc, &argv);
+    int letti = 0;
+    for (int a = 1; a < argc; ++a) {
+        for (QDirIterator it(QString::fromLocal8Bit(argv[a]), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext(); ++letti) {
+            QFile f(it.next());
+            const QByteArray dati = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(dati.constData()), size_t(dati.size()));
+        }
+    }
+    printf("%d inputs replayed\n", letti);
+    return letti > 0 ? 0 : 1;
+}
+#endif

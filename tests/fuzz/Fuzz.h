@@ -2,14 +2,15 @@
 // What the fuzz targets share. Each target is one reader of outside data,
 // given whole files as bytes; a broken rule stops it (abort), as a crash or a
 // sanitizer report would. Built with libFuzzer it explores; built normally,
-// Riproduci.cpp replays its corpus under CTest.
+// Fuzz.cpp gives it a main that replays its inputs under CTest.
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n);
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
+// Defined by the targets that need it.
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 inline QByteArray Byte(const uint8_t* dati, size_t n)
 {

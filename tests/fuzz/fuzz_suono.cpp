@@ -4,11 +4,6 @@
 #include "checker/Verifica.h"
 #include "content/Wav.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n)
 {
     const QByteArray file = Byte(dati, n);
