@@ -92,47 +92,54 @@ private slots:
         QCOMPARE(chiamate, 4);
     }
 
-    // Names refused for a record file, and why; a name accepted can be saved.
+    // Names refused for a new record, and why; a name accepted can be saved, and so can an
+    // existing record whose name only the rules for new names refuse.
     void nomi_data()
     {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("motivo"); // part of the message; empty: accepted
+        QTest::addColumn<bool>("esistente"); // a record of that name still opens and saves
         const QString caratteri = "senza i caratteri", lettere = "con delle lettere", invisibili = "caratteri invisibili";
-        QTest::newRow("accenti, apostrofo, spazio, punto") << QString::fromUtf8("  Niccolò D'Àngelo A.Rossi") << "";
-        QTest::newRow("CONTE non è CON") << "Conte" << "";
+        QTest::newRow("accenti, apostrofo, spazio, punto") << QString::fromUtf8("  Niccolò D'Àngelo A.Rossi") << "" << true;
+        QTest::newRow("CONTE non è CON") << "Conte" << "" << true;
         // The temporary name of a save is 7 bytes longer, and a file name has 255 at most.
-        QTest::newRow("242 lettere") << QString(242, QLatin1Char('a')) << "";
-        QTest::newRow("243 lettere") << QString(243, QLatin1Char('a')) << "troppo lungo";
-        QTest::newRow("lettere di due byte") << QString(122, QChar(0xE0)) << "troppo lungo";
-        QTest::newRow("vuoto") << "" << "nessun nome";
-        QTest::newRow("solo spazi") << "   " << lettere;
-        QTest::newRow("spazio non separabile") << QString(QChar(0xA0)) << lettere;
-        QTest::newRow("nascosto") << ".Anna" << "cominciare con un punto";
-        QTest::newRow("punto in fondo") << "Anna." << "finire con un punto o con uno spazio";
-        QTest::newRow("spazio in fondo") << "Anna " << "finire con un punto o con uno spazio";
+        QTest::newRow("242 lettere") << QString(242, QLatin1Char('a')) << "" << true;
+        QTest::newRow("243 lettere") << QString(243, QLatin1Char('a')) << "troppo lungo" << false;
+        QTest::newRow("lettere di due byte") << QString(122, QChar(0xE0)) << "troppo lungo" << false;
+        QTest::newRow("vuoto") << "" << "nessun nome" << false;
+        QTest::newRow("solo spazi") << "   " << lettere << true;
+        QTest::newRow("spazio non separabile") << QString(QChar(0xA0)) << lettere << true;
+        QTest::newRow("nascosto") << ".Anna" << "cominciare con un punto" << true;
+        QTest::newRow("punto in fondo") << "Anna." << "finire con un punto o con uno spazio" << true;
+        QTest::newRow("spazio in fondo") << "Anna " << "finire con un punto o con uno spazio" << true;
         for (const char* riservato : {"CON", "nul", "Com1", "LPT9.txt", "aux .a"})
-            QTest::newRow(riservato) << riservato << "un altro nome";
+            QTest::newRow(riservato) << riservato << "un altro nome" << true;
         for (const QString& n : QStringList{"..", ".", "..."})
-            QTest::addRow("%s", qPrintable(n)) << n << lettere;
+            QTest::addRow("%s", qPrintable(n)) << n << lettere << false;
         for (const char16_t c : {0x00, 0x7F, 0x09, 0x0D, 0x0A})
-            QTest::addRow("carattere %d", c) << "a" + QString(QChar(c)) + "b" << caratteri;
+            QTest::addRow("carattere %d", c) << "a" + QString(QChar(c)) + "b" << caratteri << false;
         for (const QChar vietato : QStringLiteral("/\\:*?\"<>|"))
-            QTest::addRow("carattere %c", vietato.toLatin1()) << QStringLiteral("a") + vietato + "b" << caratteri;
+            QTest::addRow("carattere %c", vietato.toLatin1()) << QStringLiteral("a") + vietato + "b" << caratteri << false;
         for (const char16_t c : {0x200B, 0x200D, 0xFEFF, 0x2028, 0x2029, 0xAD, 0xD800, 0x0378})
-            QTest::addRow("invisibile %x", c) << "An" + QString(QChar(c)) + "na" << invisibili;
+            QTest::addRow("invisibile %x", c) << "An" + QString(QChar(c)) + "na" << invisibili << true;
     }
 
     void nomi()
     {
         QFETCH(QString, nome);
         QFETCH(QString, motivo);
+        QFETCH(bool, esistente);
         QVERIFY2(motivo.isEmpty() ? MotivoNomeNonValido(nome).isEmpty() : MotivoNomeNonValido(nome).contains(motivo),
                  qPrintable(MotivoNomeNonValido(nome)));
         CartellaProva c;
         c.CreaCartelleSchede();
+        QCOMPARE(CreaSchede(nome), motivo.isEmpty());
         const QString percorso = PercorsoSchedaSicuro(QStringLiteral("Nomi"), nome, QStringLiteral("Zlr01"));
-        QCOMPARE(motivo.isEmpty() ? QFileInfo(percorso).absolutePath() : percorso, motivo.isEmpty() ? c.Percorso() + "/Schede personali/Nomi" : QString());
-        QCOMPARE(SalvaScheda(QStringLiteral("Nomi"), nome, QStringLiteral("Zlr01"), {true}, {"BUONO"}, 0), motivo.isEmpty());
+        QCOMPARE(esistente ? QFileInfo(percorso).absolutePath() : percorso, esistente ? c.Percorso() + "/Schede personali/Nomi" : QString());
+        QString riga;
+        QCOMPARE(SalvaScheda(QStringLiteral("Nomi"), nome, QStringLiteral("Zlr01"), {true}, {"BUONO"}, 0)
+                     && LeggiScheda(QStringLiteral("Nomi"), nome, QStringLiteral("Zlr01"), riga) && riga.endsWith('o'),
+                 esistente);
     }
 
     // Files replaced all together or not at all, leaving no temporary file.

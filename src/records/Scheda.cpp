@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -133,9 +134,14 @@ void LeggiRigaScheda(const QString& riga, int ultimo, QVector<bool>& fatto,
     }
 }
 
-QString MotivoNomeNonValido(const QString& nome)
+namespace {
+const QString NonSiPuo = QStringLiteral("Questo nome non si può usare per una scheda personale.\r\n");
+const QString SoloPunti = NonSiPuo + QStringLiteral("Scrivi un nome con delle lettere.");
+
+// What every record name needs to stay one whole file of its folder. Records
+// made before the rules for new names were kept still open and save.
+QString MotivoFileNonValido(const QString& nome)
 {
-    const QString nonSiPuo = QStringLiteral("Questo nome non si può usare per una scheda personale.\r\n");
     if (nome.isEmpty())
         return QStringLiteral("Non hai scritto nessun nome. Non posso aprirti una scheda personale.");
     for (const QChar c : nome) {
@@ -144,6 +150,20 @@ QString MotivoNomeNonValido(const QString& nome)
                                   "personale.\r\n"
                                   "Scrivi il nome senza i caratteri / \\ : * ? \" < > |");
     }
+    if (std::all_of(nome.begin(), nome.end(), [](QChar c) { return c == QLatin1Char('.'); }))
+        return SoloPunti;
+    if (QFile::encodeName(nome).size() + LunghezzaEstensione + LunghezzaTemporaneo > LunghezzaMassimaNomeFile)
+        return QStringLiteral("Il nome è troppo lungo per una scheda personale.\r\n"
+                              "Scrivi un nome più corto.");
+    return QString();
+}
+} // namespace
+
+QString MotivoNomeNonValido(const QString& nome)
+{
+    const QString motivo = MotivoFileNonValido(nome);
+    if (!motivo.isEmpty())
+        return motivo;
     for (qsizetype i = 0; i < nome.size(); ++i) {
         char32_t c = nome.at(i).unicode();
         if (nome.at(i).isHighSurrogate() && i + 1 < nome.size() && nome.at(i + 1).isLowSurrogate()) {
@@ -155,28 +175,22 @@ QString MotivoNomeNonValido(const QString& nome)
                                   "una scheda personale.\r\n"
                                   "Cancella il nome e scrivilo di nuovo con la tastiera.");
     }
-    bool soloPuntiOSpazi = true;
-    for (const QChar c : nome)
-        soloPuntiOSpazi = soloPuntiOSpazi && (c == QLatin1Char('.') || c.isSpace());
-    if (soloPuntiOSpazi)
-        return nonSiPuo + QStringLiteral("Scrivi un nome con delle lettere.");
+    if (std::all_of(nome.begin(), nome.end(), [](QChar c) { return c == QLatin1Char('.') || c.isSpace(); }))
+        return SoloPunti;
     // A name starting with a point makes a hidden file, which the open dialog never shows.
     if (nome.startsWith(QLatin1Char('.')))
-        return nonSiPuo + QStringLiteral("Il nome non può cominciare con un punto.");
+        return NonSiPuo + QStringLiteral("Il nome non può cominciare con un punto.");
     if (nome.endsWith(QLatin1Char('.')) || nome.back().isSpace())
-        return nonSiPuo + QStringLiteral("Il nome non può finire con un punto o con uno spazio.");
+        return NonSiPuo + QStringLiteral("Il nome non può finire con un punto o con uno spazio.");
     if (NomeRiservato.match(nome.section(QLatin1Char('.'), 0, 0)).hasMatch())
-        return nonSiPuo + QStringLiteral("Scrivi un altro nome.");
-    if (QFile::encodeName(nome).size() + LunghezzaEstensione + LunghezzaTemporaneo > LunghezzaMassimaNomeFile)
-        return QStringLiteral("Il nome è troppo lungo per una scheda personale.\r\n"
-                              "Scrivi un nome più corto.");
+        return NonSiPuo + QStringLiteral("Scrivi un altro nome.");
     return QString();
 }
 
 QString PercorsoSchedaSicuro(const QString& categoria, const QString& nome,
                              const QString& estensione)
 {
-    if (!MotivoNomeNonValido(nome).isEmpty())
+    if (!MotivoFileNonValido(nome).isEmpty())
         return QString();
     const QString percorso = RisolviPercorso(PercorsoScheda(categoria, nome, estensione));
     // The name holds no separator, so the file lies in the record folder; check anyway.
@@ -222,6 +236,8 @@ bool ScriviFileAtomico(const QString& percorso, const QByteArray& contenuto)
 bool CreaSchede(const QString& nome)
 {
     QList<QPair<QString, QByteArray>> file;
+    if (!MotivoNomeNonValido(nome).isEmpty())
+        return false;
     for (int i = 0; i < NumeroCategorie; ++i) {
         const QString cartella = QString::fromUtf8(DatiCategoria(i).cartella);
         CreaCartella(CartellaSchede(cartella));

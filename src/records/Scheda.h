@@ -43,8 +43,10 @@ void LeggiRigaScheda(const QString& riga, int ultimo, QVector<bool>& fatto,
 QString MotivoNomeNonValido(const QString& nome);
 
 // The record file of a name in a category's record folder, with the real
-// spelling of whatever already exists. Empty when the name cannot be used,
-// or when what has that name is not a regular file (a link, a folder...).
+// spelling of whatever already exists. Empty when the name cannot be one file
+// of the folder (only the rules about separators, dots and length count, so
+// that a record made before the rules for new names still opens), or when
+// what has that name is not a regular file (a link, a folder...).
 QString PercorsoSchedaSicuro(const QString& categoria, const QString& nome,
                              const QString& estensione);
 
@@ -66,7 +68,7 @@ void ImpostaScritturaFile(ScritturaFile scrittura);
 // creating and saving a record first remove the temporary files a killed
 // save left of it.
 // Writes the twelve new records of a name (every exercise to do), all or
-// none; false when they could not be written.
+// none; false when the name cannot be a new record or they could not be written.
 bool CreaSchede(const QString& nome);
 // Whether the name already has its "Articoli" record (the one asked about).
 bool SchedaEsistente(const QString& nome);
