@@ -4,6 +4,8 @@
 
 #include <QtWidgets>
 
+#include <sys/stat.h>
+
 namespace {
 const QStringList Abc = {"nome", "verbo", "articolo"};
 const QString Cane = QStringLiteral("Il cane abbaia.");
@@ -150,6 +152,12 @@ private slots:
         QVERIFY(consegna->text().isEmpty());
         QVERIFY(AttendiFinche([&] { return consegna->text() == QStringLiteral("Scegli un esercizio nel menu qui sopra"); }));
         QVERIFY(AttendiFinche([&] { return consegna->text().isEmpty(); }));
+        // A FIFO in its place (opening it would wait for a writer): the same message, at once.
+        const QString esercizio = p.cartella.Percorso() + QStringLiteral("/Esercizi/Prove/ESERCIZIO 00.txt");
+        QVERIFY(QFile::remove(esercizio) && mkfifo(QFile::encodeName(esercizio).constData(), 0644) == 0);
+        p.Voce("voceEsercizio")->trigger();
+        QCOMPARE(p.messaggi.Testi().size(), 2);
+        QCOMPARE(p.messaggi.Testi().at(1), p.messaggi.Testi().at(0));
     }
 
     void soluzioni()

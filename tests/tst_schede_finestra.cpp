@@ -85,7 +85,7 @@ private slots:
     void schede_data()
     {
         QTest::addColumn<bool>("aperta"); // Carla's record (1 ECCELLENTE, 5 BUONO) is open
-        QTest::addColumn<QString>("file"); // a record written before; "-": no record folders; "!": folder made read-only
+        QTest::addColumn<QString>("file"); // a record written before; "-": no record folders; "!": folder made read-only; "#": writes fail
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QString>("azione"); // "crea " and the name typed; "apri " and the file chosen ("-": Cancel); "apri": no dialog
         QTest::addColumn<Risposta>("risposta"); // to the question asked
@@ -100,7 +100,7 @@ private slots:
         const QByteArray vuoto, r = Riga({{2, 'l'}});
         QTest::newRow("Anonimo") << false << "" << vuoto << "crea " << Risposta::Si << anonimo << "Anonimo" << nessuno;
         QTest::newRow("nome e cognome") << false << "" << vuoto << "crea Mario Rossi" << Risposta::Si << nessuno << "Mario Rossi" << nessuno;
-        QTest::newRow("spazi tenuti") << true << "" << vuoto << "crea   anna  " << Risposta::Si << nessuno << "  anna  " << nessuno;
+        QTest::newRow("spazi tenuti") << true << "" << vuoto << "crea   anna" << Risposta::Si << nessuno << "  anna" << nessuno;
         QTest::newRow("vuoto e No") << true << "" << vuoto << "crea " << Risposta::No << anonimo << "Carla" << carla;
         QTest::newRow("vuoto e Annulla") << false << "" << vuoto << "crea " << Risposta::Annulla << anonimo << "Carla" << spento;
         QTest::newRow("senza cartelle") << false << "-" << vuoto << "crea Bea" << Risposta::Si << nessuno << "Bea" << nessuno;
@@ -113,6 +113,7 @@ private slots:
         QTest::newRow("aperta altrove, crea") << true << "Articoli/Anna.ZLR00.lock" << BloccoAltrui << "crea Anna" << Risposta::Si << QStringList{InUso} << "Carla" << carla;
         QTest::newRow("aperta altrove, apri") << true << "Nomi/Bea.ZLR01.lock" << BloccoAltrui << nomi + "Bea.ZLR01" << Risposta::Si << QStringList{InUso} << "Carla" << carla;
         QTest::newRow("sola lettura") << true << "!Verbi 2" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
+        QTest::newRow("disco pieno") << true << "#" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
         // Names that cannot be a file of the record folder: nothing is written anywhere.
         const char* ostili[] = {"../../x", "a/b", "..", "..\\..\\x", "C:x", "tutti*"};
         for (int k = 0; k < 6; ++k)
@@ -166,6 +167,9 @@ private slots:
         PermessiVeri permessi;
         if (file.startsWith('!') && !permessi.SolaLettura(radice + "/Schede personali/" + file.mid(1)))
             QSKIP("i permessi delle cartelle non si possono far valere qui");
+        std::optional<DiscoPieno> pieno;
+        if (file == "#")
+            pieno.emplace();
         auto prima = Istantanea(radice);
         const QStringList voci = QDir(radice).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         // The name typed into the name window (an Esc closes it instead of OK), or the file chosen.

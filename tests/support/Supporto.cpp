@@ -5,6 +5,7 @@
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
 #include "platform/Suono.h"
+#include "records/Scheda.h"
 
 #include <QApplication>
 #include <QDir>
@@ -105,6 +106,16 @@ SuoniRegistrati::SuoniRegistrati()
 }
 
 SuoniRegistrati::~SuoniRegistrati() { ImpostaRiproduttoreSuoni({}); }
+
+DiscoPieno::DiscoPieno()
+{
+    ImpostaScritturaFile([](QFileDevice& file, const QByteArray& dati) {
+        file.write(dati.left(dati.size() / 2));
+        return false;
+    });
+}
+
+DiscoPieno::~DiscoPieno() { ImpostaScritturaFile({}); }
 
 namespace {
 class Registratore : public Stampante {

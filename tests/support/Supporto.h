@@ -58,6 +58,12 @@ struct SuoniRegistrati {
     QStringList suonati;
 };
 
+// Every record file written while it lives fails half-way, as on a full disk.
+struct DiscoPieno {
+    DiscoPieno();
+    ~DiscoPieno();
+};
+
 // One print call on the recording printer, and one line drawn.
 struct Stampato {
     QString testo;
