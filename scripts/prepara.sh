@@ -4,10 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The second line: icons drawn from the SVG, the desktop and AppStream
-# validators, and what the Debian package is made and checked with.
-pacchetti=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-           fonts-liberation2 fonts-dejavu-core poppler-utils
+# Beyond Qt and the fonts: Qt's Italian translations, pdftotext and unzip for
+# the printout and booklet tests, CUPS with a PDF queue for the printer tests,
+# the icons drawn from the SVG, the desktop and AppStream validators, and what
+# the Debian package is made and checked with.
+pacchetti=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n
+           fonts-liberation2 fonts-dejavu-core poppler-utils unzip cups printer-driver-cups-pdf
            librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian)
 mancanti=()
 for p in "${pacchetti[@]}"; do

@@ -123,6 +123,9 @@ private slots:
         QTest::newRow("scelte mancanti") << "1\r\n2\r\n\"a\"" << 0 << "campo 4: il file finisce prima della scelta 2";
         QTest::newRow("tipo non numerico") << "uno\r\n0\r\n" + voci << 0 << "campo 1: il tipo di esercizio non è un numero";
         QTest::newRow("scelte non numeriche") << "3,tre\r\n" + voci << 0 << "campo 2: il numero delle scelte non è un numero";
+        QTest::newRow("tipo fuori dai limiti") << "70000\r\n0\r\n" + voci << 0 << "campo 1: il tipo di esercizio è un numero fuori dai limiti (da -32768 a 32767)";
+        QTest::newRow("tipo di 30 cifre") << QString(30, '9') + "\r\n0\r\n" + voci << 0 << "campo 1: il tipo di esercizio è un numero fuori dai limiti (da -32768 a 32767)";
+        QTest::newRow("scelte fuori dai limiti") << "3, -40000\r\n" + voci << 0 << "campo 2: il numero delle scelte è un numero fuori dai limiti (da -32768 a 32767)";
         QTest::newRow("vuoto") << QString() << 0 << "campo 1: il tipo di esercizio non è un numero";
     }
 

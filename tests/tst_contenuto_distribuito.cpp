@@ -1,12 +1,31 @@
 // The bundled exercises in the real exercise window: how every item and
 // every choice shows, and how long loading one takes (every bundled exercise
-// is loaded and played by the content checker).
+// is loaded and played by the content checker); how loading and checking grow
+// with the length of a text, up to the size limit of a content file.
 #include "ProveFinestre.h"
 #include "ProveRisposte.h"
 
+#include "checker/Verifica.h"
 #include "content/Catalogo.h"
+#include "content/LettoreCampi.h"
+#include "windows/FinestraAiuto.h"
 
 #include <QScrollBar>
+
+namespace {
+// A text of about n characters in at most 30000 different words of seven
+// letters or more (so that a kind-2 answer can count them all).
+QString TestoLungo(int caratteri, int& parole)
+{
+    parole = qMin(caratteri / 8, 30000);
+    const int lunghezza = caratteri / parole - 1;
+    QString t;
+    t.reserve(caratteri);
+    for (int k = 0; k < parole; ++k)
+        t += QStringLiteral("p%1").arg(k, 6, 10, QLatin1Char('0')).leftJustified(lunghezza, QLatin1Char('a')) + QLatin1Char(' ');
+    return t;
+}
+} // namespace
 
 class TestContenutoDistribuito : public QObject {
     Q_OBJECT
@@ -57,6 +76,54 @@ private slots:
             voce->trigger();
         }
         QVERIFY(messaggi.mostrati.isEmpty());
+    }
+
+    // Showing an item in the exercise window or a help page with its words
+    // marked, and checking a kind-2 item (played too) or a long list.
+    void testoLungo_data()
+    {
+        QTest::addColumn<QString>("cosa");
+        QTest::addColumn<int>("caratteri");
+        for (const char* cosa : {"esercizio", "aiuto", "tipo 2", "elenco"})
+            for (int caratteri : {8000, 64000, 256000, 1000000})
+                QTest::addRow("%s, %d caratteri", cosa, caratteri) << QString::fromLatin1(cosa) << caratteri;
+    }
+
+    void testoLungo()
+    {
+        QFETCH(QString, cosa);
+        QFETCH(int, caratteri);
+        MessaggiScriptati messaggi;
+        PreparaCategoriaProve();
+        int parole = 0;
+        // Kind 2 has a sentence and a key as long: each is half the file.
+        const QString t = TestoLungo(cosa == "tipo 2" ? caratteri / 2 : caratteri, parole);
+        QString file = FileEsercizio(1, {}, {{t + "gatto.", "gatto", ""}, {"Il gatto.", "gatto", ""}});
+        if (cosa == "tipo 2")
+            file = FileEsercizio(2, {}, {{t, QString::number(parole), t}, {"Il gatto e il cane.", "2", "gatto cane"}});
+        else if (cosa == "elenco")
+            file = FileEsercizio(3, t.split(' ', Qt::SkipEmptyParts), {{"Il cane abbaia.", t.section(' ', 0, 0), "cane"}});
+        m_cartella.Scrivi("Esercizi/Prove/ESERCIZIO 00.txt", file);
+        m_cartella.Scrivi("Help/Prove/help 00.txt", "\"Titolo\"\r\n\"p000010\"\r\n\"p000020\"\r\n\"p000030\"\r\n\"" + t + "\"\r\n\"Esempi: x\"\r\n");
+        Globali::FileHelp = m_cartella.Percorso() + "/Help/Prove/help 00.txt";
+        FinestraEsercizi f;
+        f.show();
+        QList<Problema> problemi;
+        QBENCHMARK {
+            if (cosa == "esercizio") {
+                f.findChildren<QAction*>(QStringLiteral("voceEsercizio")).at(0)->trigger();
+                f.grab();
+            } else if (cosa == "aiuto") {
+                FinestraAiuto a;
+                a.show();
+                a.grab();
+            } else {
+                problemi = VerificaEsercizioDa("ESERCIZIO 00.txt", CodificaWindows1252(file));
+            }
+        }
+        // The list answers with the same entry throughout: only the warning of a pattern.
+        QVERIFY(messaggi.mostrati.isEmpty() && problemi.size() == (cosa == "elenco" ? 1 : 0));
+        QVERIFY(cosa != "esercizio" || f.Motore().RigheVisibili());
     }
 
 private:

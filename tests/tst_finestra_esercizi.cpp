@@ -4,6 +4,8 @@
 
 #include <QtWidgets>
 
+#include <sys/stat.h>
+
 namespace {
 const QStringList Abc = {"nome", "verbo", "articolo"};
 const QString Cane = QStringLiteral("Il cane abbaia.");
@@ -54,6 +56,8 @@ private slots:
         QCOMPARE(f.findChild<EtichettaNumero*>(QStringLiteral("numero13"))->geometry().top(), 472);
         QVERIFY(numero0->isHidden() && f.findChild<QListWidget*>()->isHidden());
         QVERIFY(f.findChild<QListWidget*>()->x() > f.findChild<CasellaTesto*>(QStringLiteral("casella13"))->geometry().right());
+        // At the bottom, what the foot of the printed sheets names.
+        QCOMPARE(f.findChild<QLabel*>(QStringLiteral("indirizzo"))->text() + " progetti e risorse per l'uso attivo del computer a scuola.", Piede());
     }
 
     void rispostaDallElenco()
@@ -156,6 +160,12 @@ private slots:
         QVERIFY(consegna->text().isEmpty());
         QVERIFY(AttendiFinche([&] { return consegna->text() == QStringLiteral("Scegli un esercizio nel menu qui sopra"); }));
         QVERIFY(AttendiFinche([&] { return consegna->text().isEmpty(); }));
+        // A FIFO in its place (opening it would wait for a writer): the same message, at once.
+        const QString esercizio = p.cartella.Percorso() + QStringLiteral("/Esercizi/Prove/ESERCIZIO 00.txt");
+        QVERIFY(QFile::remove(esercizio) && mkfifo(QFile::encodeName(esercizio).constData(), 0644) == 0);
+        p.Voce("voceEsercizio")->trigger();
+        QCOMPARE(p.messaggi.Testi().size(), 2);
+        QCOMPARE(p.messaggi.Testi().at(1), p.messaggi.Testi().at(0));
     }
 
     void soluzioni()

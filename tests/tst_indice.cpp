@@ -89,7 +89,7 @@ private slots:
             const double x = n % 16 < 8 ? 20 : 110, y = (n < 8 ? 22 : 20) + (n % 8) * 13.0;
             attese << Stampata(x, y, 10, true, QStringLiteral("Titolo %1").arg(n + 1), pagina)
                    << Stampata(x + 10, y + 5, 8, false, QStringLiteral("Istruzione %1").arg(n + 1), pagina)
-                   << Stampata(0, y + 9, 8, false, "", pagina);
+                   << Stampata(x - 20, y + 9, 8, false, "", pagina);
         }
         QCOMPARE(Stampate(registro), attese << Stampata(1, 281, 8, false, Piede(), pagine));
         QCOMPARE(registro.linee.size(), pagine);
@@ -112,6 +112,26 @@ private slots:
                               Stampata(30, 31, 8, false, i10), Stampata(0, 35, 8, false, ""),
                               Stampata(20, 39, 10, true, a30.trimmed()), Stampata(20, 44, 10, true, t8),
                               Stampata(30, 49, 8, false, a30 + i9), Stampata(0, 53, 8, false, "")}));
+    }
+
+    // Entries too long for their column go on, whole, in the next column or
+    // sheet, each sheet with its footer and its separator; nothing is lost.
+    void indiceLungo()
+    {
+        QStringList titoli, testi, righe;
+        for (int n = 1; n <= 16; ++n) {
+            titoli << QStringLiteral("Titolo %1 con un nome lungo che va a capo").arg(n);
+            QStringList parole;
+            for (int k = 1; k <= 60; ++k)
+                parole << QStringLiteral("v%1p%2").arg(n).arg(k);
+            testi << parole.join(' ');
+            righe << SpezzaRiga(titoli.last(), 38) << SpezzaRiga(testi.last(), 40);
+        }
+        Categoria(titoli, testi);
+        FinestraIndice f;
+        QList<LineaStampata> linee;
+        VerificaFogli(a->cartella.Percorso(), [&] { Figlio<QAction>(f, "voceStampa")->trigger(); }, 2, righe, &linee);
+        QVERIFY(linee.size() == 2 && linee.last().pagina == 2);
     }
 
     void pulsanti()

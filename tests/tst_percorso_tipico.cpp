@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QtTest>
+#include <optional>
 
 namespace {
 QAction* Voce(QWidget* w, const char* nome, int i = 0)
@@ -40,9 +41,12 @@ private slots:
         QTest::addColumn<int>("errori");
         QTest::addColumn<QString>("giudizio");
         QTest::addColumn<QStringList>("suoni"); // the last is the record sheet's OK
-        QTest::newRow("due errori: BUONO") << 2 << "BUONO" << QStringList{"wrong.wav", "wrong.wav", "right.wav", "press.wav"};
-        QTest::newRow("nessun errore") << 0 << "ECCELLENTE" << QStringList{"right.wav", "win.wav", "press.wav"};
-        QTest::newRow("cinque errori") << 5 << "INSUFF." << (QStringList(5, "wrong.wav") << "right.wav" << "press.wav");
+        QTest::addColumn<bool>("pieno"); // the disk refuses the save
+        QTest::newRow("due errori: BUONO") << 2 << "BUONO" << QStringList{"wrong.wav", "wrong.wav", "right.wav", "press.wav"} << false;
+        QTest::newRow("nessun errore") << 0 << "ECCELLENTE" << QStringList{"right.wav", "win.wav", "press.wav"} << false;
+        QTest::newRow("cinque errori") << 5 << "INSUFF." << (QStringList(5, "wrong.wav") << "right.wav" << "press.wav") << false;
+        // A save that fails is said, and nothing shows the exercise done: the file still holds it to do.
+        QTest::newRow("disco pieno") << 1 << "" << QStringList{"wrong.wav", "right.wav", "press.wav"} << true;
     }
 
     void percorso()
@@ -50,6 +54,7 @@ private slots:
         QFETCH(int, errori);
         QFETCH(QString, giudizio);
         QFETCH(QStringList, suoni);
+        QFETCH(bool, pieno);
         CartellaProva c;
         MessaggiScriptati m;
         SuoniRegistrati s;
@@ -85,6 +90,9 @@ private slots:
 
         // Each item clicked, then its entry (a wrong one first for the first items).
         s.suonati.clear();
+        std::optional<DiscoPieno> guasto;
+        if (pieno)
+            guasto.emplace();
         for (int i = 0; i < 14; ++i) {
             auto* numero = Figlio<QLabel>(*w, qPrintable(QStringLiteral("numero%1").arg(i)));
             if (i < errori) {
@@ -98,11 +106,19 @@ private slots:
                 QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01")), QByteArray(72, 'x') + "\r\n");
         }
         QCOMPARE(g.aperte, (QStringList{"FinestraNome", "FinestraScheda"}));
-        QCOMPARE(scheda, (QStringList{"Scheda personale di Luca Bianchi", giudizio, "x", "da fare"}));
+        QCOMPARE(scheda, (QStringList{"Scheda personale di Luca Bianchi", giudizio.isEmpty() ? " " : giudizio, pieno ? "da fare" : "x", "da fare"}));
         QCOMPARE(s.suonati, suoni);
         QCOMPARE(Scritta(*w, "consegna"), QStringLiteral("Scegli un altro esercizio nel menu in alto"));
-        QVERIFY(Voce(w, "voceEsercizio", 4)->isChecked() && !w->findChild<QListWidget*>()->isVisible());
-        QCOMPARE(FinestraEsercizi::Caption(Voce(w, "voceEsercizio", 4)), QStringLiteral(" Titolo 5 (") + giudizio + ")");
+        QVERIFY(Voce(w, "voceEsercizio", 4)->isChecked() != pieno && !w->findChild<QListWidget*>()->isVisible());
+        QCOMPARE(FinestraEsercizi::Caption(Voce(w, "voceEsercizio", 4)), QStringLiteral(" Titolo 5") + (pieno ? "" : " (" + giudizio + ")"));
+        QCOMPARE(Globali::EsercizioFatto[4], !pieno);
+        QCOMPARE(m.Testi(), pieno ? QStringList{"Si è verificato un errore, non è possibile salvare i dati.\r\n"
+                                                "Verificare che la cartella delle schede personali sia accessibile."} : QStringList());
+        guasto.reset();
+        if (pieno) {
+            QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01")), QByteArray(72, 'x') + "\r\n");
+            return;
+        }
         const QByteArray riga = c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01"));
         QCOMPARE(riga.size(), 66);
         for (int i = 0; i < 32; ++i) {
@@ -110,7 +126,6 @@ private slots:
             QCOMPARE(static_cast<unsigned char>(riga.at(2 * (31 - i))) % 2, i == 4 ? 1 : 0);
         }
         QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Articoli/Luca Bianchi.ZLR00")), QByteArray(72, 'x') + "\r\n");
-        QVERIFY(!m.Testi().join(QString()).contains(QStringLiteral("errore")));
 
         // A fresh program opens the same record and shows the grade.
         menu.reset();

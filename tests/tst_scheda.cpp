@@ -7,11 +7,24 @@
 #include "records/Scheda.h"
 
 #include <QtTest>
+#include <optional>
+
+#include <sys/file.h>
 
 static QStringList FileNellaCartella(const QString& cartella)
 {
     return QDir(cartella).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
+
+// A file system mounted for a test, unmounted at the end of it.
+struct Smonta {
+    QString cartella;
+    ~Smonta()
+    {
+        if (!cartella.isEmpty())
+            QProcess::execute("umount", {cartella});
+    }
+};
 
 class TestScheda : public QObject {
     Q_OBJECT
@@ -79,32 +92,54 @@ private slots:
         QCOMPARE(chiamate, 4);
     }
 
-    // Names refused for a record file, whatever the folder code does with them.
+    // Names refused for a new record, and why; a name accepted can be saved, and so can an
+    // existing record whose name only the rules for new names refuse.
     void nomi_data()
     {
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<bool>("valido");
-        QTest::newRow("accenti, apostrofo, spazio, punto") << QString::fromUtf8("Niccolò D'Àngelo A.Rossi") << true;
-        QTest::newRow("solo spazi") << "   " << true;
-        QTest::newRow("249 lettere") << QString(249, QLatin1Char('a')) << true;
-        QTest::newRow("250 lettere") << QString(250, QLatin1Char('a')) << false;
-        QTest::newRow("lettere di due byte") << QString(125, QChar(0xE0)) << false;
-        QTest::newRow("vuoto") << "" << false;
-        for (const QString& n : QStringList{"..", ".", "...", QString(QChar(0)) + "a", "a" + QString(QChar(0x7F))})
-            QTest::addRow("%s", qPrintable(n.toUtf8().toPercentEncoding())) << n << false;
-        for (const QChar vietato : QStringLiteral("/\\:*?\"<>|\t\r\n"))
-            QTest::addRow("carattere %d", vietato.unicode()) << QStringLiteral("a") + vietato + "b" << false;
+        QTest::addColumn<QString>("motivo"); // part of the message; empty: accepted
+        QTest::addColumn<bool>("esistente"); // a record of that name still opens and saves
+        const QString caratteri = "senza i caratteri", lettere = "con delle lettere", invisibili = "caratteri invisibili";
+        QTest::newRow("accenti, apostrofo, spazio, punto") << QString::fromUtf8("  Niccolò D'Àngelo A.Rossi") << "" << true;
+        QTest::newRow("CONTE non è CON") << "Conte" << "" << true;
+        // The temporary name of a save is 7 bytes longer, and a file name has 255 at most.
+        QTest::newRow("242 lettere") << QString(242, QLatin1Char('a')) << "" << true;
+        QTest::newRow("243 lettere") << QString(243, QLatin1Char('a')) << "troppo lungo" << false;
+        QTest::newRow("lettere di due byte") << QString(122, QChar(0xE0)) << "troppo lungo" << false;
+        QTest::newRow("vuoto") << "" << "nessun nome" << false;
+        QTest::newRow("solo spazi") << "   " << lettere << true;
+        QTest::newRow("spazio non separabile") << QString(QChar(0xA0)) << lettere << true;
+        QTest::newRow("nascosto") << ".Anna" << "cominciare con un punto" << true;
+        QTest::newRow("punto in fondo") << "Anna." << "finire con un punto o con uno spazio" << true;
+        QTest::newRow("spazio in fondo") << "Anna " << "finire con un punto o con uno spazio" << true;
+        for (const char* riservato : {"CON", "nul", "Com1", "LPT9.txt", "aux .a"})
+            QTest::newRow(riservato) << riservato << "un altro nome" << true;
+        for (const QString& n : QStringList{"..", ".", "..."})
+            QTest::addRow("%s", qPrintable(n)) << n << lettere << false;
+        for (const char16_t c : {0x00, 0x7F, 0x09, 0x0D, 0x0A})
+            QTest::addRow("carattere %d", c) << "a" + QString(QChar(c)) + "b" << caratteri << false;
+        for (const QChar vietato : QStringLiteral("/\\:*?\"<>|"))
+            QTest::addRow("carattere %c", vietato.toLatin1()) << QStringLiteral("a") + vietato + "b" << caratteri << false;
+        for (const char16_t c : {0x200B, 0x200D, 0xFEFF, 0x2028, 0x2029, 0xAD, 0xD800, 0x0378})
+            QTest::addRow("invisibile %x", c) << "An" + QString(QChar(c)) + "na" << invisibili << true;
     }
 
     void nomi()
     {
         QFETCH(QString, nome);
-        QFETCH(bool, valido);
-        QVERIFY(valido ? MotivoNomeNonValido(nome).isEmpty() : MotivoNomeNonValido(nome).contains(QLatin1String("nome")));
+        QFETCH(QString, motivo);
+        QFETCH(bool, esistente);
+        QVERIFY2(motivo.isEmpty() ? MotivoNomeNonValido(nome).isEmpty() : MotivoNomeNonValido(nome).contains(motivo),
+                 qPrintable(MotivoNomeNonValido(nome)));
         CartellaProva c;
         c.CreaCartelleSchede();
+        QCOMPARE(CreaSchede(nome), motivo.isEmpty());
         const QString percorso = PercorsoSchedaSicuro(QStringLiteral("Nomi"), nome, QStringLiteral("Zlr01"));
-        QCOMPARE(valido ? QFileInfo(percorso).absolutePath() : percorso, valido ? c.Percorso() + "/Schede personali/Nomi" : QString());
+        QCOMPARE(esistente ? QFileInfo(percorso).absolutePath() : percorso, esistente ? c.Percorso() + "/Schede personali/Nomi" : QString());
+        QString riga;
+        QCOMPARE(SalvaScheda(QStringLiteral("Nomi"), nome, QStringLiteral("Zlr01"), {true}, {"BUONO"}, 0)
+                     && LeggiScheda(QStringLiteral("Nomi"), nome, QStringLiteral("Zlr01"), riga) && riga.endsWith('o'),
+                 esistente);
     }
 
     // Files replaced all together or not at all, leaving no temporary file.
@@ -140,11 +175,19 @@ private slots:
     {
         QTest::addColumn<int>("categoria");
         QTest::addColumn<QString>("file"); // existing record, or empty
-        QTest::addColumn<QString>("ostacolo"); // "sola lettura", or "file" where the folder should be
+        QTest::addColumn<QString>("ostacolo");
         QTest::newRow("estensione minuscola") << 0 << "Anna.zlr00" << "";
         QTest::newRow("Sintassi, senza cartella") << 9 << "" << "";
         QTest::newRow("sola lettura") << 1 << "Anna.ZLR01" << "sola lettura";
         QTest::newRow("un file per cartella") << 1 << "" << "file";
+        // The disk refuses the data: a real full file system, and the writer of the tests.
+        QTest::newRow("disco pieno") << 1 << "Anna.ZLR01" << "tmpfs";
+        QTest::newRow("scrittura interrotta") << 1 << "Anna.ZLR01" << "guasto";
+        // A record that links to a file elsewhere is neither read nor written.
+        QTest::newRow("collegamento") << 1 << "Anna.ZLR01" << "collegamento";
+        // What killed saves left is cleared by an open and by a save; a temporary another
+        // save holds stays, and so do the files of other names.
+        QTest::newRow("temporanei lasciati") << 1 << "Anna.ZLR01" << "temporanei";
     }
 
     void salva()
@@ -153,28 +196,59 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, ostacolo);
         CartellaProva c;
-        const QString nome = QString::fromUtf8(DatiCategoria(categoria).cartella), cartella = "Schede personali/" + nome;
+        const QString nome = QString::fromUtf8(DatiCategoria(categoria).cartella), cartella = c.Percorso() + "/Schede personali/" + nome;
+        const QString estensione = QStringLiteral("Zlr") + CodiceScheda(categoria), anna = QStringLiteral("Anna");
         const int ultimo = DatiCategoria(categoria).ultimoEsercizio;
         const QByteArray vecchia = QByteArray(2 * (ultimo + 1), 'x') + "\r\n";
+        QStringList restano{file.isEmpty() ? "Anna." + estensione : file};
+        Smonta smonta;
+        if (ostacolo == "tmpfs") {
+            QDir().mkpath(cartella);
+            if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", cartella}) != 0)
+                QSKIP("qui non si può montare un tmpfs piccolo: il disco pieno è provato solo con la scrittura guasta");
+            smonta.cartella = cartella;
+            restano << "pieno";
+        }
         if (!file.isEmpty())
-            c.ScriviByte(cartella + "/" + file, vecchia);
+            c.ScriviByte(cartella.mid(c.Percorso().size() + 1) + "/" + file, vecchia);
+        if (ostacolo == "temporanei")
+            restano << "Anna.ZLR01.GbdahR1" << "Anna.ZLR01.QwErTy" << "Anna.ZLR02.GbdahR" << "Bea.ZLR01.GbdahR";
+        for (const QString& altro : restano.mid(1))
+            c.ScriviByte(cartella.mid(c.Percorso().size() + 1) + "/" + altro, altro == "pieno" ? QByteArray(64 << 10, 'x') : "");
+        // A save under way elsewhere holds its temporary; the ones left by killed saves are cleared.
+        QFile tenuto(cartella + "/Anna.ZLR01.QwErTy");
+        const QString lasciato = cartella + "/Anna.ZLR01.GbdahR";
+        QString riga;
+        if (ostacolo == "temporanei") {
+            QVERIFY(tenuto.open(QIODevice::ReadOnly) && flock(tenuto.handle(), LOCK_EX) == 0 && QFile(lasciato).open(QIODevice::WriteOnly));
+            QVERIFY(LeggiScheda(nome, anna, estensione, riga) && !QFile::exists(lasciato) && QFile(lasciato).open(QIODevice::WriteOnly));
+        }
+        if (ostacolo == "collegamento") {
+            c.ScriviByte("fuori", "fuori");
+            QVERIFY(QFile::remove(cartella + "/" + file) && QFile::link(c.Percorso() + "/fuori", cartella + "/" + file));
+            QVERIFY(!LeggiScheda(nome, anna, estensione, riga));
+        }
         QVector<bool> fatto(ultimo + 1);
         QVector<QString> giudizio(ultimo + 1);
         fatto[3] = true;
         giudizio[3] = QStringLiteral("OTTIMO");
         PermessiVeri permessi;
+        std::optional<DiscoPieno> guasto;
+        if (ostacolo == "guasto")
+            guasto.emplace();
         if (ostacolo == "file")
-            c.ScriviByte(cartella, "non una cartella");
-        else if (!ostacolo.isEmpty() && !permessi.SolaLettura(c.Percorso() + "/" + cartella))
+            c.ScriviByte("Schede personali/" + nome, "non una cartella");
+        else if (ostacolo == "sola lettura" && !permessi.SolaLettura(cartella))
             QSKIP("i permessi delle cartelle non si possono far valere qui");
-        const QString estensione = QStringLiteral("Zlr") + CodiceScheda(categoria);
-        QCOMPARE(SalvaScheda(nome, QStringLiteral("Anna"), estensione, fatto, giudizio, ultimo), ostacolo.isEmpty());
+        const bool riesce = ostacolo.isEmpty() || ostacolo == "temporanei";
+        QCOMPARE(SalvaScheda(nome, anna, estensione, fatto, giudizio, ultimo), riesce);
         if (ostacolo == "file")
             return;
-        const QStringList presenti = FileNellaCartella(c.Percorso() + "/" + cartella);
-        QCOMPARE(presenti, QStringList{file.isEmpty() ? "Anna." + estensione : file});
-        const QByteArray riga = c.Leggi(cartella + "/" + presenti.at(0));
-        QVERIFY(ostacolo.isEmpty() ? riga.size() == 2 * (ultimo + 1) + 2 && riga.at(2 * (ultimo - 3) + 1) == 'm' : riga == vecchia);
+        restano.sort();
+        QCOMPARE(FileNellaCartella(cartella), restano);
+        const QByteArray scritta = c.Leggi(cartella.mid(c.Percorso().size() + 1) + "/" + restano.at(0));
+        QVERIFY(riesce ? scritta.size() == 2 * (ultimo + 1) + 2 && scritta.at(2 * (ultimo - 3) + 1) == 'm'
+                       : scritta == (ostacolo == "collegamento" ? "fuori" : vecchia));
     }
 };
 

@@ -2,6 +2,7 @@
 // file dialog wrapper (the dialog replaced, and once Qt's own offscreen).
 #include "ProveRisposte.h"
 
+#include "app/Avvio.h"
 #include "content/Catalogo.h"
 #include "content/Percorsi.h"
 #include "platform/OpenSave.h"
@@ -84,7 +85,7 @@ private slots:
     void schede_data()
     {
         QTest::addColumn<bool>("aperta"); // Carla's record (1 ECCELLENTE, 5 BUONO) is open
-        QTest::addColumn<QString>("file"); // a record written before; "-": no record folders; "!": folder made read-only
+        QTest::addColumn<QString>("file"); // a record written before; "-": no record folders; "!": folder made read-only; "#": writes fail
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QString>("azione"); // "crea " and the name typed; "apri " and the file chosen ("-": Cancel); "apri": no dialog
         QTest::addColumn<Risposta>("risposta"); // to the question asked
@@ -99,7 +100,7 @@ private slots:
         const QByteArray vuoto, r = Riga({{2, 'l'}});
         QTest::newRow("Anonimo") << false << "" << vuoto << "crea " << Risposta::Si << anonimo << "Anonimo" << nessuno;
         QTest::newRow("nome e cognome") << false << "" << vuoto << "crea Mario Rossi" << Risposta::Si << nessuno << "Mario Rossi" << nessuno;
-        QTest::newRow("spazi tenuti") << true << "" << vuoto << "crea   anna  " << Risposta::Si << nessuno << "  anna  " << nessuno;
+        QTest::newRow("spazi tenuti") << true << "" << vuoto << "crea   anna" << Risposta::Si << nessuno << "  anna" << nessuno;
         QTest::newRow("vuoto e No") << true << "" << vuoto << "crea " << Risposta::No << anonimo << "Carla" << carla;
         QTest::newRow("vuoto e Annulla") << false << "" << vuoto << "crea " << Risposta::Annulla << anonimo << "Carla" << spento;
         QTest::newRow("senza cartelle") << false << "-" << vuoto << "crea Bea" << Risposta::Si << nessuno << "Bea" << nessuno;
@@ -112,6 +113,7 @@ private slots:
         QTest::newRow("aperta altrove, crea") << true << "Articoli/Anna.ZLR00.lock" << BloccoAltrui << "crea Anna" << Risposta::Si << QStringList{InUso} << "Carla" << carla;
         QTest::newRow("aperta altrove, apri") << true << "Nomi/Bea.ZLR01.lock" << BloccoAltrui << nomi + "Bea.ZLR01" << Risposta::Si << QStringList{InUso} << "Carla" << carla;
         QTest::newRow("sola lettura") << true << "!Verbi 2" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
+        QTest::newRow("disco pieno") << true << "#" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
         // Names that cannot be a file of the record folder: nothing is written anywhere.
         const char* ostili[] = {"../../x", "a/b", "..", "..\\..\\x", "C:x", "tutti*"};
         for (int k = 0; k < 6; ++k)
@@ -165,6 +167,9 @@ private slots:
         PermessiVeri permessi;
         if (file.startsWith('!') && !permessi.SolaLettura(radice + "/Schede personali/" + file.mid(1)))
             QSKIP("i permessi delle cartelle non si possono far valere qui");
+        std::optional<DiscoPieno> pieno;
+        if (file == "#")
+            pieno.emplace();
         auto prima = Istantanea(radice);
         const QStringList voci = QDir(radice).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         // The name typed into the name window (an Esc closes it instead of OK), or the file chosen.
@@ -194,7 +199,7 @@ private slots:
         const RecordDialogo& r = d.ricevuto;
         QCOMPARE(d.mostrato, azione.startsWith("apri ") ? 1 : 0);
         QVERIFY(!d.mostrato || (r.titolo == "Clicca la scheda da aprire" && r.estensionePredefinita == "Zlr01" && r.proprietario == &w
-                                && r.cartellaIniziale == CartellaSchedeElenco("Nomi")));
+                                && r.cartellaIniziale == CartellaSchedeElenco("Nomi") && r.soloCartellaIniziale));
         QVERIFY(!d.mostrato || r.filtro == QStringLiteral("Esercizi di grammatica (*.Zlr01)") + QChar(0) + "*.Zlr01" + QString(3, QChar(0)));
         // All twelve records are written new, or none; nothing else changes, nothing outside.
         auto dopo = Istantanea(radice);
@@ -234,43 +239,72 @@ private slots:
         QCOMPARE(mostra("/p" + lungo254), QStringList({"", "Bea.ZLR01", ""}));
     }
 
-    // Qt's own dialog: the extension listed in any case; a missing name refused, one in another case picked.
+    // Qt's own dialog, as a pupil opens a record: in Italian, the extension
+    // listed in any case, no way out of the folder, nothing to rename, delete
+    // or create; a missing name refused, one in another case picked; and no
+    // file written anywhere, settings included.
     void dialogoVero()
     {
+        QTemporaryDir casa;
+        qputenv("HOME", casa.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (casa.path() + "/.config").toLocal8Bit());
+        PreparaApplicazione();
         CartellaProva c;
         MessaggiScriptati m;
-        for (const char* f : {"Anna.ZLR04", "bea.zlr04", "Carlo.ZLR05"})
+        for (const char* f : {"Anna.ZLR04", "bea.zlr04", "Carlo.ZLR05", "../Nomi/Dino.ZLR04", "interna/Eva.ZLR04"})
             c.ScriviByte(QStringLiteral("Schede personali/Verbi 1/") + f, Nuova);
-        QStringList elencati;
-        bool rifiutato = false;
+        const auto prima = Istantanea(c.Percorso());
+        QStringList elencati, rifiutati, testi;
         GestoreModali g([&](QWidget* w) {
             auto* dialogo = qobject_cast<QFileDialog*>(w);
-            QVERIFY(dialogo);
+            QVERIFY(dialogo && dialogo->testOption(QFileDialog::ReadOnly));
             auto* vista = dialogo->findChild<QListView*>("listView");
             auto* modello = dialogo->findChild<QFileSystemModel*>();
             const QModelIndex radice = modello->index(dialogo->directory().absolutePath());
-            AttendiFinche([&] { return modello->rowCount(radice) >= 3; });
+            AttendiFinche([&] { return modello->rowCount(radice) >= 2; });
             for (int i = 0; i < modello->rowCount(radice); ++i)
                 if ((modello->flags(modello->index(i, 0, radice)) & Qt::ItemIsEnabled) && !vista->isRowHidden(i))
                     elencati << modello->fileName(modello->index(i, 0, radice));
+            for (int k = 0; k < 4; ++k)
+                testi << modello->headerData(k, Qt::Horizontal).toString();
+            for (QWidget* parte : dialogo->findChildren<QWidget*>()) {
+                auto* b = qobject_cast<QAbstractButton*>(parte);
+                auto* l = qobject_cast<QLabel*>(parte);
+                if (parte->isVisibleTo(dialogo))
+                    testi << (b ? b->text() + b->toolTip() : l ? l->text() : QString());
+                if (auto* v = qobject_cast<QAbstractItemView*>(parte))
+                    QCOMPARE(v->contextMenuPolicy(), Qt::NoContextMenu);
+            }
             auto* nome = dialogo->findChild<QLineEdit*>("fileNameEdit");
-            nome->setText(QStringLiteral("Zeno.ZLR04"));
-            QMetaObject::invokeMethod(dialogo, "accept");
-            rifiutato = dialogo->isVisible() && m.mostrati.size() == 1;
-            nome->setText(QStringLiteral("ANNA.zlr04"));
-            QMetaObject::invokeMethod(dialogo, "accept");
+            for (const char* scritto : {"Zeno.ZLR04", "../Nomi/Dino.ZLR04", "interna", "ANNA.zlr04"}) {
+                // What typing into the focused box does: the last name typed replaces the selection.
+                vista->clearSelection();
+                nome->setText(QString::fromLatin1(scritto));
+                QMetaObject::invokeMethod(dialogo, "accept");
+                if (dialogo->isVisible())
+                    rifiutati << scritto;
+            }
         });
         OpenSave o;
         o.InitDir(CartellaSchedeElenco(QStringLiteral("verbi 1")));
         o.Filter(QStringLiteral("Esercizi di grammatica (*.Zlr04)|*.Zlr04|"));
         o.DefaultExt(QStringLiteral("Zlr04"));
+        o.SoloCartellaIniziale(true);
         o.ShowOpen();
         QCOMPARE(g.aperte, QStringList{"QFileDialog"});
         elencati.sort();
         QCOMPARE(elencati, (QStringList{"Anna.ZLR04", "bea.zlr04"}));
-        QVERIFY(rifiutato && m.mostrati[0].testo.contains(QStringLiteral("Zeno.ZLR04")));
+        QCOMPARE(rifiutati, (QStringList{"Zeno.ZLR04", "../Nomi/Dino.ZLR04", "interna"}));
+        QVERIFY(m.Testi().size() == 3 && m.Testi()[0].contains(QStringLiteral("Zeno.ZLR04")));
         QCOMPARE(o.FileTitle(), QStringLiteral("Anna.ZLR04"));
         QCOMPARE(o.FileName(), c.Percorso() + QStringLiteral("/Schede personali/Verbi 1/Anna.ZLR04"));
+        // Only Italian, Qt's own words too (the headers), and no button to another folder.
+        testi.removeAll(QString());
+        testi.removeDuplicates();
+        testi.sort();
+        QCOMPARE(testi.join('|'), QStringLiteral("Annulla|Apri|Data di modifica|Dimensione|Nome|Nome file:|Tipo|Tipo file:"));
+        QCOMPARE(Istantanea(c.Percorso()), prima);
+        QCOMPARE(Istantanea(casa.path()), (QMap<QString, QByteArray>()));
     }
 };
 

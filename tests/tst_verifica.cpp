@@ -7,10 +7,13 @@
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
 #include "checker/Verifica.h"
+#include "platform/Suono.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -116,6 +119,7 @@ private slots:
         for (int t : TipiModello)
             QTest::addRow("tipo %d valido", t) << Guasto{t, {}, s, s, s, -1, "", ""};
         // Reading and kind.
+        r("tipo 70000", {70000, {}, s, s, s, 1, "", "il tipo di esercizio è un numero fuori dai limiti (da -32768 a 32767)"});
         r("tipo 40 non gestito", {40, {}, s, s, s, 1, "", "il tipo di esercizio 40 non è gestito dal programma (tipi ammessi: da 1 a 16, 18, da 41 a 54)"});
         r("elenco senza scelte", {3, {"-"}, s, s, s, 2, "", "il tipo 3 si risolve scegliendo dall'elenco, ma l'esercizio non ha scelte"});
         r("clic con scelte", {1, {"gatto"}, s, s, s, 2, "", "il numero delle scelte deve essere 0, non 1"});
@@ -155,6 +159,7 @@ private slots:
         r("conteggio zero", {2, {}, s, "0", s, 0, R, "il numero delle parole da trovare (1 o più), non \"0\""});
         r("conteggio troppo alto", {2, {}, s, "3", s, 0, R, "la risposta chiede 3 parole, ma nella frase ci sono solo 2 parole"});
         r("conteggio troppo basso", {2, {}, s, "1", s, 0, R, "ci sono 2 parole che valgono come trovate, ma la risposta ne chiede 1"});
+        r("lettere sparse nella chiave 2", {2, {}, "Anna ama ana.", "1", "anna", 0, R, "la risposta chiede 1 parole, ma nella frase ci sono solo 0 parole"});
         r("parola dentro la chiave 2", {2, {}, "Il pesce e il pescespada nuotano.", "1", "pescespada", 0, K, "la parola \"pesce\" della frase vale come trovata"});
         // Stretch kinds.
         r("tratto con punto 50", {50, {}, "Arriva il sig. Rossi.", "sig. Rossi", "Arriva il sig. Rossi.", 0, R, "contiene un punto: nei tipi da 50"});
@@ -230,6 +235,11 @@ private slots:
         QTest::newRow("esercizio guasto") << e + "5.txt" << tipo17 << "campo 1: il tipo di esercizio 17";
         QTest::newRow("esercizio corto") << e + "5.txt" << corto.left(corto.lastIndexOf("\"Altro 13")) << "campo 42: il file finisce prima della fine della frase 14";
         QTest::newRow("campi in più") << e + "5.txt" << corto + "\"Una frase di troppo.\",\"frase\",\"troppo\"\r\n" << "campo 45: dopo la quattordicesima frase il file contiene altri campi, che il programma non legge: controllare il numero delle scelte (campo 2) e che le frasi siano 14";
+        // Files that are no content: never opened (a FIFO blocks, a device never ends) or too big.
+        QTest::newRow("FIFO") << e + "5.txt" << QByteArray("|") << mai;
+        QTest::newRow("collegamento a /dev/zero") << h + "2.txt" << QByteArray("/dev/zero") << mai;
+        QTest::newRow("più di 1 MiB") << e + "5.txt" << corto + QByteArray(1 << 20, ' ') << mai;
+        QTest::newRow("suono FIFO") << w << QByteArray("|") << mai;
         QTest::newRow("esercizio in più") << "Esercizi/Congiunzioni/ESERCIZIO 10.txt" << QByteArray("1\r\n")
                                           << "il programma non legge questo file: la categoria ha 10 esercizi, da 00 a 09";
         QTest::newRow("nome di aiuto sbagliato") << "Help/Congiunzioni/aiuto 01.txt" << QByteArray("x\r\n")
@@ -237,6 +247,8 @@ private slots:
         // How a help page was saved.
         QTest::newRow("UTF-8") << h3 << HelpValido.arg(QString::fromUtf8("Perché")).toUtf8() << "il file è salvato in UTF-8: le lettere accentate appaiono sbagliate; va salvato in Windows-1252 (ANSI)";
         QTest::newRow("UTF-8 con BOM") << h3 << "\xEF\xBB\xBF" + HelpValido.arg("Parti").toUtf8() << "il file è salvato in UTF-8";
+        QTest::newRow("byte non definito") << h3 << CodificaWindows1252(HelpValido.arg("Parti")).replace("sono", "so\x81no") << "alla riga 5 c'è il byte 0x81, che non è un carattere di Windows-1252";
+        QTest::newRow("byte nullo") << e + "5.txt" << QByteArray(corto).replace("dorme", QByteArray("dor\0me", 6)) << "alla riga 3 c'è il byte 0x00";
         QTest::newRow("solo LF") << h3 << CodificaWindows1252(HelpValido.arg(QString::fromUtf8("Perché"))).replace("\r\n", "\n") << "le righe devono finire con CR LF (l'a capo di Windows)";
         // What a help page holds.
         QTest::newRow("titolo di aiuto vuoto") << h3 << b("\"\"\r\n\"a\"\r\n") << "campo 1: manca il titolo della pagina";
@@ -252,6 +264,10 @@ private slots:
         QTest::newRow("senza data") << w << WavValido.left(WavValido.size() - 10) << "non è un file WAV valido: manca il blocco data";
         QTest::newRow("senza fmt") << w << QByteArray(WavValido).replace("fmt ", "junk") << "non è un file WAV valido: manca il blocco fmt";
         QTest::newRow("blocco tagliato") << w << WavValido.left(WavValido.size() - 1) << "il blocco data va oltre la fine del file";
+        QTest::newRow("solo intestazione") << w << WavValido.left(44) << "il blocco data va oltre la fine del file";
+        QTest::newRow("campione tagliato") << w << WavValido.left(40) + QByteArray("\x03\0\0\0\0\0\0", 7) << "il blocco data finisce a metà di un campione";
+        QTest::newRow("campioni di 12 bit") << w << QByteArray(WavValido).replace(34, 1, "\x0C") << "il programma non suona questo file";
+        QTest::newRow("4 KB di spazzatura") << w << QByteArray(4096, '\xA7') << "non è un file WAV";
     }
 
     void fileGuasto()
@@ -261,13 +277,27 @@ private slots:
         QFETCH(QString, riga);
         CartellaProva c;
         ScriviCategoria(c, 8);
-        if (contenuto.isNull() && !file.isEmpty())
-            QVERIFY(QFile::remove(c.Percorso() + QLatin1Char('/') + file));
-        else if (!file.isEmpty())
+        const QString percorso = c.Percorso() + QLatin1Char('/') + file;
+        if (!file.isEmpty() && (contenuto.isNull() || contenuto == "|" || contenuto.startsWith("/dev/")))
+            QVERIFY(QFile::remove(percorso));
+        if (contenuto == "|")
+            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0644), 0);
+        else if (contenuto.startsWith("/dev/"))
+            QVERIFY(QFile::link(QString::fromLatin1(contenuto), percorso));
+        else if (!contenuto.isNull() && !file.isEmpty())
             c.ScriviByte(file, contenuto);
         const QStringList righe = Righe(VerificaCartella(true));
         QCOMPARE(righe.size(), riga.isEmpty() ? 0 : 1);
         QVERIFY2(riga.isEmpty() || righe.first().startsWith(file + ": " + riga), qPrintable(righe.value(0)));
+        // The real player meets the same file: every cue returns, the next one too (a broken
+        // file handed to the back-end used to hang the cue after it for good).
+        ImpostaRiproduttoreSuoni({});
+        for (const char* cue : {"win.wav", "press.wav", "win.wav"}) {
+            if (!file.startsWith("Suoni/"))
+                break;
+            SuonaCue(QLatin1String(cue));
+            QTest::qWait(50);
+        }
     }
 
     // Whole folders: a sentence used twice (in a file named in another letter

@@ -8,8 +8,14 @@
 
 #include <QPushButton>
 
+#ifndef ZELORA_CONTATTO
+#define ZELORA_CONTATTO ""
+#endif
+
 namespace {
-const QString Contatto = QStringLiteral("zelora@example.org");
+// Set at build time by whoever distributes the program; without it there is
+// nobody to write to, and the sentence is left out.
+const QString Contatto = QStringLiteral(ZELORA_CONTATTO);
 } // namespace
 
 QString FinestraInformazioni::TestoInformazioni()
@@ -33,15 +39,17 @@ QString FinestraInformazioni::TestoInformazioni()
     t += QStringLiteral("Ogni esercizio è costituito da 14 frasi o termini da analizzare al computer, per cui il programma presenta complessivamente oltre 4.000 items.") + aa;
     t += QStringLiteral("Il programma crea una scheda personale per ogni alunno, per ogni esercizio, per cui l'alunno può svolgere gli esercizi anche in tempi diversi, sino al loro completamento.") + a;
     t += QStringLiteral("Al termine di ogni esercizio il programma assegna e registra un giudizio in base agli errori commessi.") + a;
-    t += QStringLiteral("Le schede personali degli alunni possono essere stampate.") + aa;
+    t += QStringLiteral("Le schede personali degli alunni possono essere stampate.") + a;
+    t += QStringLiteral("L'insegnante vede i risultati di tutta la classe con la piccola voce \"Classe\" del menu generale, accanto a \"Info\": una tabella con una riga per ogni alunno e, per ogni categoria, gli esercizi svolti e il giudizio tipico (quello che sta nel mezzo dei giudizi ottenuti); scegliendo una categoria, il giudizio di ogni esercizio, quanti alunni lo hanno svolto e quanti hanno avuto \"INSUFF.\". Le tabelle si possono stampare e salvare come file CSV per un foglio di calcolo; le schede non vengono mai modificate.") + aa;
     t += QStringLiteral("'Zelora' si caratterizza per queste scelte didattiche di fondo:") + aa;
     t += QStringLiteral("1. Semplicità degli esercizi. Il livello di difficoltà è volutamente piuttosto basso: l'aiuto è sempre a portata di mano e ogni errore viene segnalato subito, così l'alunno resta motivato in un'attività che, come è noto, è poco amata.") + aa;
     t += QStringLiteral("2. Facilità di compilazione: l'alunno completa ogni esercizio soltanto con clic del mouse, senza dover scrivere una sola parola; si evitano così gli errori (e la noia) dell'uso della tastiera da parte di bambini ancora poco esperti.") + aa;
     t += QStringLiteral("3. Uso concreto della lingua. Gli esercizi mirano alla padronanza empirica e concreta delle categorie grammaticali, piuttosto che alla loro conoscenza astratta.") + aa;
     t += QStringLiteral("In generale, gli esercizi di 'Zelora' non sono pensati come prove di verifica dell'apprendimento, ma come attività che accompagnano le lezioni dell'insegnante.") + a;
     t += QStringLiteral("A tale fine, 'Zelora' consente di stampare tutti gli esercizi su schede: l'insegnante può così presentare ogni esercizio alla classe prima che venga svolto al computer.") + aa;
-    t += QStringLiteral("Il programma è corredato di un fascicolo di circa 180 pagine, in formato .doc per MS Word, che raccoglie i testi di tutti gli esercizi: serve per una consultazione rapida e per apportare modifiche o aggiunte quando si stampano le schede. Il fascicolo si trova nella cartella del programma.") + aa;
-    t += QStringLiteral("Segnalazioni di errori, osservazioni e suggerimenti sono graditissimi. Possono essere inviati all'autore all'indirizzo ") + Contatto;
+    t += QStringLiteral("Il programma è corredato di un fascicolo che raccoglie i testi di tutti gli esercizi, come si stampano sulle schede, con le soluzioni di ogni esercizio e l'indice di ogni categoria: serve per una consultazione rapida e per apportare modifiche o aggiunte quando si stampano le schede. Il fascicolo si trova nella cartella del programma in due file: \"Zelora - esercizi.odt\", un documento di testo che si può modificare con LibreOffice Writer o con Microsoft Word, e \"Zelora - esercizi.pdf\", pronto da leggere e da stampare.");
+    if (!Contatto.isEmpty())
+        t += aa + QStringLiteral("Segnalazioni di errori, osservazioni e suggerimenti sono graditissimi. Possono essere inviati all'autore all'indirizzo ") + Contatto;
     return t;
 }
 

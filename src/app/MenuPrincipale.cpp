@@ -4,6 +4,7 @@
 #include "content/Catalogo.h"
 #include "content/Globali.h"
 #include "content/Indice.h"
+#include "windows/FinestraClasse.h"
 #include "windows/FinestraEsercizi.h"
 #include "platform/EtichettaPremibile.h"
 #include "platform/Immagini.h"
@@ -136,6 +137,16 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     linea->setGeometry(tw(1200), tw(3600), tw(9600), tw(30));
     linea->setAutoFillBackground(true);
     Colora(linea, QPalette::Window, QColor(0, 0, 128));
+    // The teacher's view of the class: small, and without the pupils' highlight.
+    auto* classe = new EtichettaPremibile(QStringLiteral("Classe"), m_pannello);
+    classe->setObjectName(QStringLiteral("classe"));
+    classe->setGeometry(tw(9360), tw(7560), tw(900), tw(300));
+    classe->setFont(Carattere(QStringLiteral("Arial"), 9.75, true));
+    Colora(classe, QPalette::WindowText, QColor(255, 255, 255));
+    connect(classe, &EtichettaPremibile::premuta, this, [this] {
+        FinestraClasse finestra(this);
+        finestra.exec();
+    });
 
     // Start-up, in order: panel centred, pointers and books, folders of the
     // categories. The exercise window, the heaviest part, is made when the

@@ -6,6 +6,7 @@
 #include "content/Indice.h"
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
+#include "content/Wav.h"
 #include "exercise/MotoreEsercizio.h"
 #include "exercise/RegoleRisposta.h"
 #include "exercise/RispostaGiusta.h"
@@ -13,6 +14,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QVector>
@@ -298,11 +300,12 @@ private:
         const int tipo = m_d.TipoEsercizio;
         const QString& r = m_d.Risposta[i];
         const QString& k = m_d.Chiave[i];
-        bool trovata = m_d.Scelte.contains(r);
+        const QSet<QString> scelte(m_d.Scelte.begin(), m_d.Scelte.end());
+        bool trovata = scelte.contains(r);
         for (const QString& a : m_d.Scelte) {
             if (trovata)
                 break;
-            if (!a.isEmpty() && r.startsWith(a) && m_d.Scelte.contains(r.mid(a.size())))
+            if (!a.isEmpty() && r.startsWith(a) && scelte.contains(r.mid(a.size())))
                 trovata = true;
         }
         if (!trovata && !m_d.Scelte.isEmpty())
@@ -419,20 +422,22 @@ private:
         const QString& k = m_d.Chiave[i];
         int possibili = 0;
         // A word counts as found when it occurs anywhere in the key, even
-        // inside a longer word: that gives the pupil answers not meant.
+        // inside a longer word: that gives the pupil answers not meant. A
+        // word that counts is a run of letters, so it stands whole in the key
+        // when it is one of the key's words.
+        const QSet<QString> trovate = ParoleDaTrovare(casella, k);
+        QSet<QString> paroleChiave, viste;
+        for (const auto& p : ParoleDelTesto(k))
+            paroleChiave.insert(k.mid(p.first, p.second - p.first));
         QStringList dentro;
         for (const auto& p : ParoleDelTesto(casella)) {
             const QString w = casella.mid(p.first, p.second - p.first);
-            if (!ParolaDaTrovare(w, k))
+            if (!trovate.contains(w))
                 continue;
             ++possibili;
-            if (dentro.contains(w))
-                continue;
-            bool intera = false;
-            for (int pos = k.indexOf(w); pos >= 0 && !intera; pos = k.indexOf(w, pos + 1))
-                intera = ParolaCheContiene(k, pos, w.size()).isEmpty();
-            if (!intera)
+            if (!viste.contains(w) && !paroleChiave.contains(w))
                 dentro << w;
+            viste.insert(w);
         }
         for (const QString& w : dentro)
             SegnalaRiga(i, CampoChiave(i), QStringLiteral("la parola %1 della frase vale come trovata perché "
@@ -654,9 +659,26 @@ QList<Problema> ControllaScrittura(const QString& nome, const QByteArray& b)
     bool alti = false;
     for (char c : b)
         alti = alti || static_cast<unsigned char>(c) >= 0x80;
-    if (b.startsWith("\xEF\xBB\xBF") || (alti && ValidoUtf8(b)))
+    if (b.startsWith("\xEF\xBB\xBF") || (alti && ValidoUtf8(b))) {
         problemi << Problema{nome, 0, QStringLiteral("il file è salvato in UTF-8: le lettere accentate "
                                                      "appaiono sbagliate; va salvato in Windows-1252 (ANSI)")};
+    } else {
+        // Bytes that are no character of the code page (and NUL): a damaged
+        // file, or one saved in another encoding.
+        int riga = 1;
+        for (char c : b) {
+            const auto u = static_cast<unsigned char>(c);
+            riga += c == '\n';
+            if (u == 0x00 || u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D) {
+                problemi << Problema{nome, 0, QStringLiteral("alla riga %1 c'è il byte 0x%2, che non è un carattere "
+                                                             "di Windows-1252: il file è rovinato o salvato con "
+                                                             "un'altra codifica")
+                                                  .arg(riga)
+                                                  .arg(QString::number(u, 16).toUpper().rightJustified(2, QLatin1Char('0')))};
+                break;
+            }
+        }
+    }
     bool soloLf = false;
     for (int i = 0; i < b.size(); ++i) {
         if (b[i] == '\n' && (i == 0 || b[i - 1] != '\r'))
@@ -808,17 +830,18 @@ QString SchemaRisposte(const DatiEsercizio& d)
 {
     if (ModoDelTipo(d.TipoEsercizio) != Modo::Elenco)
         return QString();
-    QStringList distinte;
+    // The position of each distinct entry, the first copy counting.
+    QHash<QString, int> distinte;
     for (const QString& s : d.Scelte)
         if (!distinte.contains(s))
-            distinte << s;
+            distinte.insert(s, int(distinte.size()));
     const int n = int(distinte.size());
     // With one entry there is nothing to choose, so nothing to guess.
     if (n < 2)
         return QString();
     std::array<int, NumeroRighe> posizione{};
     for (int i = 0; i < NumeroRighe; ++i) {
-        posizione[i] = int(distinte.indexOf(d.Risposta[i]));
+        posizione[i] = distinte.value(d.Risposta[i], -1);
         if (posizione[i] < 0)
             return QString(); // reported as an answer missing from the list
     }
@@ -943,37 +966,32 @@ QList<Problema> VerificaHelpDa(const QString& nome, const QByteArray& contenuto)
 
 QList<Problema> VerificaWavDa(const QString& nome, const QByteArray& b)
 {
-    QList<Problema> problemi;
-    auto u32 = [&](int pos) {
-        return quint32(quint8(b[pos])) | quint32(quint8(b[pos + 1])) << 8
-            | quint32(quint8(b[pos + 2])) << 16 | quint32(quint8(b[pos + 3])) << 24;
-    };
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") {
-        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV: manca l'intestazione RIFF/WAVE")};
-        return problemi;
+    const EsitoWav esito = ControllaWav(b);
+    QString motivo;
+    switch (esito.difetto) {
+    case DifettoWav::Nessuno:
+        return {};
+    case DifettoWav::NonRiff:
+        motivo = QStringLiteral("non è un file WAV: manca l'intestazione RIFF/WAVE");
+        break;
+    case DifettoWav::BloccoOltreLaFine:
+        motivo = QStringLiteral("il blocco %1 va oltre la fine del file").arg(QString::fromLatin1(esito.blocco).trimmed());
+        break;
+    case DifettoWav::SenzaFmt:
+        motivo = QStringLiteral("non è un file WAV valido: manca il blocco fmt");
+        break;
+    case DifettoWav::FormatoNonGestito:
+        motivo = QStringLiteral("il programma non suona questo file: i campioni devono essere PCM a 8, 16, 24 "
+                                "o 32 bit (o in virgola mobile a 32 bit), con almeno un canale");
+        break;
+    case DifettoWav::SenzaData:
+        motivo = QStringLiteral("non è un file WAV valido: manca il blocco data");
+        break;
+    case DifettoWav::CampioneTagliato:
+        motivo = QStringLiteral("il blocco data finisce a metà di un campione: il file è tagliato");
+        break;
     }
-    bool fmt = false;
-    bool data = false;
-    qint64 pos = 12;
-    while (pos + 8 <= b.size()) {
-        const QByteArray id = b.mid(int(pos), 4);
-        const qint64 lunghezza = u32(int(pos) + 4);
-        if (pos + 8 + lunghezza > b.size()) {
-            problemi << Problema{nome, 0, QStringLiteral("il blocco %1 va oltre la fine del file")
-                                              .arg(QString::fromLatin1(id).trimmed())};
-            return problemi;
-        }
-        if (id == "fmt ")
-            fmt = fmt || lunghezza >= 16;
-        if (id == "data")
-            data = true;
-        pos += 8 + lunghezza + (lunghezza & 1);
-    }
-    if (!fmt)
-        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV valido: manca il blocco fmt")};
-    if (!data)
-        problemi << Problema{nome, 0, QStringLiteral("non è un file WAV valido: manca il blocco data")};
-    return problemi;
+    return {Problema{nome, 0, motivo}};
 }
 
 bool CartellaEserciziPresente(int categoria)
@@ -998,7 +1016,7 @@ QList<Problema> VerificaSuoni(Conteggi* conteggi)
         if (conteggi)
             ++conteggi->suoni;
         QByteArray contenuto;
-        if (!FileExist(percorso) || !LeggiFile(percorso, contenuto)) {
+        if (!FileExist(percorso) || !LeggiFile(percorso, contenuto, LimiteFileSuono)) {
             problemi << Problema{nome, 0, QStringLiteral("il file non esiste o non si può leggere")};
             continue;
         }

@@ -64,8 +64,12 @@ QString PercorsoHelp(int n)
 
 QString PercorsoIndice()
 {
-    return CartellaApplicazione() + QStringLiteral("/Indice") + QStringLiteral("/")
-        + Globali::CategoriaCorrente + QStringLiteral(".txt");
+    return PercorsoIndice(Globali::CategoriaCorrente);
+}
+
+QString PercorsoIndice(const QString& categoria)
+{
+    return CartellaApplicazione() + QStringLiteral("/Indice") + QStringLiteral("/") + categoria + QStringLiteral(".txt");
 }
 
 QString PercorsoIndiceScritto()

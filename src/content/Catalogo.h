@@ -27,6 +27,7 @@ QString CodiceScheda(int indice); // "00".."11"
 QString PercorsoEsercizio(int n); // "/Esercizi/" CAT "/ESERCIZIO " NN ".txt"
 QString PercorsoHelp(int n); // "/Help/" CAT "/help " NN ".txt"
 QString PercorsoIndice(); // "/Indice" "/" CAT ".txt"
+QString PercorsoIndice(const QString& categoria); // the same for any category
 QString PercorsoIndiceScritto(); // "/IndiceScritto" "/" CAT ".txt"
 QString CartellaSchede(const QString& categoria); // records folder "/" CAT "/"
 QString CartellaSchedeElenco(const QString& categoria); // records folder "\" CAT

@@ -37,13 +37,19 @@ EsitoLettura LeggiEsercizioDa(const QByteArray& contenuto, DatiEsercizio& dati)
         esito.motivo = motivo;
         return esito;
     };
+    // A number the program cannot hold is not the same mistake as a word.
+    auto nonNumero = [&](const QString& cosa) {
+        return errore(lettore.NumeroFuoriLimiti()
+                          ? cosa + QStringLiteral(" è un numero fuori dai limiti (da -32768 a 32767)")
+                          : cosa + QStringLiteral(" non è un numero"));
+    };
     qint16 tipo = 0;
     if (!lettore.LeggiNumero(tipo))
-        return errore(QStringLiteral("il tipo di esercizio non è un numero"));
+        return nonNumero(QStringLiteral("il tipo di esercizio"));
     dati.TipoEsercizio = tipo;
     qint16 scelte = 0;
     if (!lettore.LeggiNumero(scelte))
-        return errore(QStringLiteral("il numero delle scelte non è un numero"));
+        return nonNumero(QStringLiteral("il numero delle scelte"));
     dati.Scelte.clear();
     for (int i = 0; i < scelte; ++i) {
         QString s;

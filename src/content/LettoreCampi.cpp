@@ -2,6 +2,8 @@
 
 #include "content/Percorsi.h"
 
+#include <QRegularExpression>
+
 namespace {
 // Code points of bytes 0x80..0x9F; the rest of the code page is Latin-1.
 const char16_t Alti[32] = {
@@ -102,12 +104,16 @@ bool LettoreCampi::LeggiTesto(QString& campo)
 bool LettoreCampi::LeggiNumero(qint16& numero)
 {
     QString campo;
+    m_fuoriLimiti = false;
     if (!LeggiTesto(campo))
         return false;
+    const QString testo = campo.trimmed();
     bool ok = false;
-    const int valore = campo.trimmed().toInt(&ok, 10);
+    const int valore = testo.toInt(&ok, 10);
     if (!ok || valore < -32768 || valore > 32767) {
-        // The field is there but is no number: it does not count as read.
+        // The field is there but is no 16-bit number: it does not count as read.
+        static const QRegularExpression cifre(QStringLiteral("^[+-]?[0-9]+$"));
+        m_fuoriLimiti = cifre.match(testo).hasMatch();
         --m_campi;
         return false;
     }

@@ -20,6 +20,9 @@ public:
 
     bool LeggiTesto(QString& campo);
     bool LeggiNumero(qint16& numero);
+    // After LeggiNumero failed on a field that is there: whether the field is
+    // a number, only out of the 16-bit range, rather than no number at all.
+    bool NumeroFuoriLimiti() const { return m_fuoriLimiti; }
     bool FineFile() const { return m_pos >= m_dati.size(); }
     // Number of fields read successfully so far (for messages that name a field).
     int CampiLetti() const { return m_campi; }
@@ -28,4 +31,5 @@ private:
     QByteArray m_dati;
     int m_pos = 0;
     int m_campi = 0;
+    bool m_fuoriLimiti = false;
 };

@@ -11,6 +11,10 @@
 #define ZELORA_CONTENUTI_RELATIVI "../share/zelora"
 #endif
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 const QString NomeCartellaSchede = QStringLiteral("Schede personali");
 
@@ -149,13 +153,25 @@ bool CreaCartella(const QString& percorso)
     return QDir().mkpath(RisolviPercorso(percorso));
 }
 
-bool LeggiFile(const QString& percorso, QByteArray& contenuto)
+bool LeggiFile(const QString& percorso, QByteArray& contenuto, qint64 limite)
 {
-    QFile f(RisolviPercorso(percorso));
-    if (!f.open(QIODevice::ReadOnly))
+    // Opened without waiting and looked at before reading: opening a FIFO
+    // for reading would otherwise wait for a writer that never comes.
+    const int fd = ::open(QFile::encodeName(RisolviPercorso(percorso)).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    contenuto = f.readAll();
-    const bool ok = f.error() == QFileDevice::NoError;
-    f.close();
-    return ok;
+    struct stat info {};
+    QFile f;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > limite
+        || !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    // What the file held when it was looked at, even if it grows meanwhile.
+    const QByteArray letto = f.read(info.st_size);
+    if (f.error() != QFileDevice::NoError || letto.size() != info.st_size)
+        return false;
+    contenuto = letto;
+    return true;
 }

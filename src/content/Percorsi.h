@@ -35,5 +35,11 @@ bool FileExist(const QString& percorso);
 QStringList ElencaFile(const QString& cartella, const QString& modello);
 // Creates a folder and its parents (resolving existing components).
 bool CreaCartella(const QString& percorso);
-// The whole content of a file, or false when it cannot be read.
-bool LeggiFile(const QString& percorso, QByteArray& contenuto);
+// Largest files read, far above any real content: a larger file is taken as
+// damaged rather than filling the memory.
+constexpr qint64 LimiteFileTesto = 1 << 20; // exercises, indexes, help pages, records
+constexpr qint64 LimiteFileSuono = 10 << 20;
+// The whole content of a regular file of at most limite bytes; false when it
+// is missing, unreadable, larger, or not a regular file (a FIFO or a device
+// would block or never end, and is never read).
+bool LeggiFile(const QString& percorso, QByteArray& contenuto, qint64 limite = LimiteFileTesto);

@@ -163,6 +163,7 @@ void MotoreEsercizio::PreparaRiga(int i, int dimensione)
 {
     m_numeri[i] = StatoNumero{ACapo + QString::number(i + 1), Grigio, Bianco, true};
     m_ingresso[i] = true;
+    m_paroleDaTrovare[i].reset();
     TestoFormattato& c = Casella(i);
     c.ImpostaTesto(m_frase[i] + ACapo);
     c.ImpostaSelezione(0, int(c.Testo().size()));
@@ -554,6 +555,16 @@ void MotoreEsercizio::RispostaParola(int i)
     ChiudiRispostaEsatta(i);
 }
 
+bool MotoreEsercizio::ParolaDaTrovare(int i, const QString& parola) const
+{
+    // The box keeps its text while the item is open; the checker plays one
+    // item of each load, so only the boxes clicked are looked up.
+    std::optional<QSet<QString>>& parole = m_paroleDaTrovare.at(i);
+    if (!parole)
+        parole = ParoleDaTrovare(Casella(i).Testo(), m_chiave.at(i));
+    return parole->contains(parola);
+}
+
 // Kind 2: every word of the key has to be found; the label counts down.
 void MotoreEsercizio::CercaParola(int i)
 {
@@ -568,7 +579,7 @@ void MotoreEsercizio::CercaParola(int i)
         c.ImpostaSelLength(0);
         return;
     }
-    if (ParolaDaTrovare(m_selezione[i], m_chiave[i])) {
+    if (ParolaDaTrovare(i, m_selezione[i])) {
         m_paroleTrovate[i] += 1;
         m_numeri[i].caption = ACapo + QString::number(NumeroDaCaption(m_numeri[i].caption) - 1);
         c.ImpostaSelColor(Blu);

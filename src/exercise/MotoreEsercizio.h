@@ -10,9 +10,11 @@
 
 #include <QColor>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 
 // The number label beside an item: its caption shows the item number, the
 // words still to find (kind 2) or "ok".
@@ -90,6 +92,9 @@ public:
     bool SoluzioniMostrate() const { return m_soluzioniMostrate; }
     QString CaptionSoluzioni() const;
 
+    // Kind 2: whether a word double-clicked in item i counts as found.
+    bool ParolaDaTrovare(int i, const QString& parola) const;
+
     // The two-step answer under way (1 after the first part).
     int PassoRisposta() const { return m_passo; }
     const QString& RispostaParziale() const { return m_parziale; }
@@ -121,6 +126,8 @@ private:
     int m_esercizio = 0;
     std::array<QString, NumeroRighe> m_frase, m_risposta, m_chiave, m_selezione;
     std::array<qint16, NumeroRighe> m_conteggio{}, m_paroleTrovate{};
+    // Kind 2: the words of each box that count, looked up at the first click.
+    mutable std::array<std::optional<QSet<QString>>, NumeroRighe> m_paroleDaTrovare;
     std::array<std::unique_ptr<TestoFormattato>, NumeroRighe> m_caselle;
     std::array<StatoNumero, NumeroRighe> m_numeri;
     std::array<bool, NumeroRighe> m_ingresso{};

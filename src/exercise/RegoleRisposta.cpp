@@ -1,6 +1,9 @@
 #include "exercise/RegoleRisposta.h"
 
 #include "content/Esercizio.h"
+#include "platform/TestoFormattato.h"
+
+#include <vector>
 
 Modo ModoDelTipo(int tipo)
 {
@@ -97,9 +100,106 @@ bool MarcaturaPossibile(int tipo, const QString& testo, const QString& chiave)
     return true;
 }
 
-bool ParolaDaTrovare(const QString& parola, const QString& chiave)
+namespace {
+// The suffix automaton of a text: built in time linear in the text, it tells
+// whether the text holds a string in time linear in the string. The arcs of
+// a state are a list: a text has few distinct characters.
+class Sottostringhe {
+public:
+    explicit Sottostringhe(const QString& testo)
+    {
+        m_stati.reserve(2 * size_t(testo.size()) + 1);
+        m_stati.push_back({});
+        int ultimo = 0;
+        for (const QChar c : testo)
+            ultimo = Aggiungi(ultimo, c.unicode());
+    }
+
+    bool Contiene(const QString& s) const
+    {
+        int stato = 0;
+        for (int k = 0; k < s.size() && stato >= 0; ++k)
+            stato = Verso(stato, s.at(k).unicode());
+        return stato >= 0;
+    }
+
+private:
+    struct Stato {
+        int lunghezza = 0;
+        int collegamento = -1;
+        int primoArco = -1;
+    };
+    struct Arco {
+        char16_t carattere;
+        int verso;
+        int prossimo;
+    };
+
+    int Verso(int stato, char16_t c) const
+    {
+        for (int a = m_stati[stato].primoArco; a >= 0; a = m_archi[a].prossimo)
+            if (m_archi[a].carattere == c)
+                return m_archi[a].verso;
+        return -1;
+    }
+
+    void ImpostaArco(int stato, char16_t c, int verso)
+    {
+        for (int a = m_stati[stato].primoArco; a >= 0; a = m_archi[a].prossimo) {
+            if (m_archi[a].carattere == c) {
+                m_archi[a].verso = verso;
+                return;
+            }
+        }
+        m_archi.push_back({c, verso, m_stati[stato].primoArco});
+        m_stati[stato].primoArco = int(m_archi.size()) - 1;
+    }
+
+    int Aggiungi(int ultimo, char16_t c)
+    {
+        const int nuovo = int(m_stati.size());
+        m_stati.push_back({m_stati[ultimo].lunghezza + 1, -1, -1});
+        int p = ultimo;
+        for (; p >= 0 && Verso(p, c) < 0; p = m_stati[p].collegamento)
+            ImpostaArco(p, c, nuovo);
+        if (p < 0) {
+            m_stati[nuovo].collegamento = 0;
+            return nuovo;
+        }
+        const int q = Verso(p, c);
+        if (m_stati[p].lunghezza + 1 == m_stati[q].lunghezza) {
+            m_stati[nuovo].collegamento = q;
+            return nuovo;
+        }
+        const int copia = int(m_stati.size());
+        m_stati.push_back({m_stati[p].lunghezza + 1, m_stati[q].collegamento, -1});
+        for (int a = m_stati[q].primoArco; a >= 0; a = m_archi[a].prossimo)
+            ImpostaArco(copia, m_archi[a].carattere, m_archi[a].verso);
+        for (; p >= 0 && Verso(p, c) == q; p = m_stati[p].collegamento)
+            ImpostaArco(p, c, copia);
+        m_stati[q].collegamento = copia;
+        m_stati[nuovo].collegamento = copia;
+        return nuovo;
+    }
+
+    std::vector<Stato> m_stati;
+    std::vector<Arco> m_archi;
+};
+} // namespace
+
+QSet<QString> ParoleDaTrovare(const QString& testo, const QString& chiave)
 {
-    return parola.size() >= 3 && chiave.contains(parola);
+    const Sottostringhe nellaChiave(chiave);
+    QSet<QString> provate, trovate;
+    for (const auto& p : ParoleDelTesto(testo)) {
+        const QString parola = testo.mid(p.first, p.second - p.first);
+        if (parola.size() < 3 || provate.contains(parola))
+            continue;
+        provate.insert(parola);
+        if (nellaChiave.Contiene(parola))
+            trovate.insert(parola);
+    }
+    return trovate;
 }
 
 bool TogliPuntoFinale(QString& selezione)

@@ -2,6 +2,7 @@
 // The answering rules that need no state: how each kind is answered, the
 // texts the kinds look for, and where the solution of a stretch is coloured.
 // The engine and the content checker both use them.
+#include <QSet>
 #include <QString>
 
 // How the pupil answers an item of a kind.
@@ -45,8 +46,9 @@ QString TestoConDueSpazi(const QString& testo, const QString& chiave, const DueS
 bool MarcaturaPossibile(int tipo, const QString& testoCasella, const QString& chiave);
 
 // Kind 2: a double-clicked word of three letters or more counts as found
-// when the key holds it anywhere.
-bool ParolaDaTrovare(const QString& parola, const QString& chiave);
+// when the key holds it anywhere. These are the words of a text that count,
+// found in time linear in the text and the key however many words there are.
+QSet<QString> ParoleDaTrovare(const QString& testo, const QString& chiave);
 
 // Kinds 50 to 54: a stretch holding a full stop loses its last three
 // characters (the stop and the line break after it); false when it is too

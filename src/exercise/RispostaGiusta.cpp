@@ -3,6 +3,9 @@
 #include "exercise/MotoreEsercizio.h"
 #include "exercise/RegoleRisposta.h"
 
+#include <QHash>
+#include <climits>
+
 namespace {
 
 void Premi(MotoreEsercizio& m, int i, int posizione)
@@ -31,24 +34,34 @@ bool Scegli(MotoreEsercizio& m, const QString& voce)
     return true;
 }
 
-// A first and a second entry of the list that make the answer.
+// A first and a second entry of the list that make the answer: the first
+// entry that begins it, with the entry that ends it (two blanks: another
+// entry, exactly the rest) or, for two choices, the first entry that is the
+// rest or the whole answer.
 bool DueVoci(const MotoreEsercizio& m, const QString& r, bool dueSpazi, QString& prima, QString& seconda)
 {
     const QStringList& v = m.Scelte();
+    // Where each entry stands first and how many times, so that a long list is looked up, not searched.
+    QHash<QString, int> posizione, copie;
+    for (int k = int(v.size()) - 1; k >= 0; --k) {
+        posizione[v[k]] = k;
+        ++copie[v[k]];
+    }
     for (int k = 0; k < v.size(); ++k) {
         if (v[k].isEmpty() || !r.startsWith(v[k]))
             continue;
-        QStringList resto = v;
-        resto.removeAt(k);
-        for (const QString& s : (dueSpazi ? resto : v)) {
-            const bool fa = dueSpazi ? !s.isEmpty() && r.endsWith(s) && v[k].size() + s.size() == r.size()
-                                     : v[k] + s == r || s == r;
-            if (fa) {
-                prima = v[k];
-                seconda = s;
-                return true;
-            }
-        }
+        const QString resto = r.mid(v[k].size());
+        bool fa = false;
+        if (dueSpazi)
+            fa = !resto.isEmpty() && copie.value(resto) > (resto == v[k] ? 1 : 0);
+        else if (posizione.contains(resto) || posizione.contains(r))
+            fa = true;
+        if (!fa)
+            continue;
+        prima = v[k];
+        // Two choices: whichever of the rest and the whole answer the list holds first.
+        seconda = dueSpazi || posizione.value(resto, INT_MAX) < posizione.value(r, INT_MAX) ? resto : r;
+        return true;
     }
     return false;
 }
@@ -74,7 +87,6 @@ void GestoDoppioClic(MotoreEsercizio& m, int i, int posizione)
 bool DaiRispostaGiusta(MotoreEsercizio& m, int i)
 {
     const QString r = m.Risposta(i);
-    const QString chiave = m.Chiave(i);
     switch (ModoDelTipo(m.TipoEsercizio())) {
     case Modo::Elenco:
         m.SelezionaRiga(i);
@@ -95,18 +107,19 @@ bool DaiRispostaGiusta(MotoreEsercizio& m, int i)
         GestoDoppioClic(m, i, p);
         return true;
     }
-    case Modo::Conta:
-        // Every word not found yet, until the item closes.
-        while (!m.Risolta(i)) {
-            const TestoFormattato& c = m.Casella(i);
-            const int p = PrimaParola(m, i, [&](int pos, const QString& w) {
-                return ParolaDaTrovare(w, chiave) && c.ColoreCarattere(pos) != MotoreEsercizio::Blu;
-            });
-            if (p < 0)
-                return false;
-            GestoDoppioClic(m, i, p);
+    case Modo::Conta: {
+        // Every word not found yet, in the order of the text, until the item
+        // closes (a word found turns blue, and only that word).
+        const QString testo = m.Casella(i).Testo();
+        for (const auto& p : ParoleDelTesto(testo)) {
+            if (m.Risolta(i))
+                break;
+            if (m.ParolaDaTrovare(i, testo.mid(p.first, p.second - p.first))
+                && m.Casella(i).ColoreCarattere(p.first) != MotoreEsercizio::Blu)
+                GestoDoppioClic(m, i, p.first);
         }
-        return true;
+        return m.Risolta(i);
+    }
     case Modo::Tratto: {
         const int p = int(m.Casella(i).Testo().indexOf(r));
         if (p < 0 || r.isEmpty())
@@ -132,11 +145,10 @@ bool DaiRispostaSbagliata(MotoreEsercizio& m, int i)
         }
         return false;
     }
-    const QString chiave = m.Chiave(i);
     const int p = PrimaParola(m, i, [&](int, const QString& w) {
         if (w.trimmed().isEmpty())
             return false;
-        return modo == Modo::Conta ? !ParolaDaTrovare(w, chiave) : w != r;
+        return modo == Modo::Conta ? !m.ParolaDaTrovare(i, w) : w != r;
     });
     if (p < 0)
         return false;

@@ -1,5 +1,6 @@
 #include "platform/Messaggi.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -7,6 +8,12 @@ namespace {
 GestoreMessaggi& gestoreCorrente()
 {
     static GestoreMessaggi gestore;
+    return gestore;
+}
+
+GestoreScelte& gestoreScelte()
+{
+    static GestoreScelte gestore;
     return gestore;
 }
 
@@ -67,4 +74,27 @@ Risposta MostraMessaggio(QWidget* genitore, Icona icona, Pulsanti pulsanti,
     if (scelto && scelto == annulla) return Risposta::Annulla;
     if (pulsanti == Pulsanti::OK) return Risposta::Ok;
     return pulsanti == Pulsanti::SiNo ? Risposta::No : Risposta::Annulla;
+}
+
+void ImpostaGestoreScelte(GestoreScelte gestore)
+{
+    gestoreScelte() = std::move(gestore);
+}
+
+int ScegliDaElenco(QWidget* genitore, const QString& titolo, const QString& testo, const QStringList& voci)
+{
+    if (gestoreScelte())
+        return gestoreScelte()(Scelta{titolo, testo, voci});
+
+    QInputDialog dialogo(genitore);
+    dialogo.setWindowTitle(titolo);
+    dialogo.setLabelText(TestoVisibile(testo));
+    dialogo.setComboBoxItems(voci);
+    dialogo.setComboBoxEditable(false);
+    dialogo.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialogo.setOkButtonText(QStringLiteral("OK"));
+    dialogo.setCancelButtonText(QStringLiteral("Annulla"));
+    if (dialogo.exec() != QDialog::Accepted)
+        return -1;
+    return int(voci.indexOf(dialogo.textValue()));
 }

@@ -3,6 +3,7 @@
 #include "content/Percorsi.h"
 #include "platform/Messaggi.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -78,6 +79,16 @@ public:
         const QString proposto = FinoAlNul(r.bufferFile);
         if (!proposto.isEmpty())
             selectFile(proposto);
+        if (!r.salva) {
+            // A pupil opening a record can change nothing: no context menu,
+            // no renaming or deleting, no new folder.
+            setOption(QFileDialog::ReadOnly, true);
+            for (QAbstractItemView* vista : findChildren<QAbstractItemView*>())
+                vista->setContextMenuPolicy(Qt::NoContextMenu);
+            Nascondi({"newFolderButton"});
+        }
+        if (r.soloCartellaIniziale)
+            ChiudiInCartella(RisolviPercorso(r.cartellaIniziale));
     }
 
     QString Scelto() const { return m_scelto; }
@@ -89,6 +100,10 @@ public:
             return;
         const QString percorso = RisolviPercorso(scelti.first());
         const QFileInfo info(percorso);
+        if (!m_cartella.isEmpty() && (info.isDir() || !NellaCartella(info.absolutePath()))) {
+            Avvisa(info.fileName(), QStringLiteral("Si può scegliere soltanto un file di questa cartella."));
+            return;
+        }
         if (info.isDir()) {
             setDirectory(percorso);
             selectFile(QString());
@@ -107,6 +122,36 @@ public:
     }
 
 private:
+    void Nascondi(std::initializer_list<const char*> nomi)
+    {
+        for (const char* nome : nomi)
+            if (QWidget* w = findChild<QWidget*>(QLatin1String(nome)))
+                w->hide();
+    }
+
+    // Only the folder's own files: no places to go to, no parent folder, no
+    // history, no subfolders listed.
+    void ChiudiInCartella(const QString& cartella)
+    {
+        m_cartella = QFileInfo(cartella).canonicalFilePath();
+        setSidebarUrls({});
+        setHistory({});
+        // The names alone: sizes, kinds and dates would only distract a child.
+        setViewMode(QFileDialog::List);
+        Nascondi({"sidebar", "lookInLabel", "lookInCombo", "backButton", "forwardButton", "toParentButton",
+                  "listModeButton", "detailModeButton"});
+        setFilter((filter() | QDir::Files) & ~(QDir::AllDirs | QDir::Dirs | QDir::Drives));
+        connect(this, &QFileDialog::directoryEntered, this, [this](const QString& entrata) {
+            if (!NellaCartella(entrata))
+                setDirectory(m_cartella);
+        });
+    }
+
+    bool NellaCartella(const QString& percorso) const
+    {
+        return QFileInfo(percorso).canonicalFilePath() == m_cartella;
+    }
+
     void Avvisa(const QString& nome, const QString& testo)
     {
         MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
@@ -115,6 +160,7 @@ private:
 
     qint32 m_flags;
     QString m_scelto;
+    QString m_cartella; // the only folder, when the dialog is kept in it
 };
 
 std::optional<QString> DialogoReale(const RecordDialogo& r)
@@ -146,6 +192,9 @@ void OpenSave::PreparaRecord(bool salva)
     RecordDialogo r;
     r.salva = salva;
     r.proprietario = m_hOwner.data();
+    // A file is saved under a new name as often as not.
+    if (salva)
+        r.flags &= ~FlagFileEsistente;
     r.estensionePredefinita = m_defaultExt;
     r.cartellaIniziale = m_initDir.isEmpty() ? CartellaApplicazione() : m_initDir;
     r.bufferFile = Riempito(m_fileName);
@@ -155,6 +204,7 @@ void OpenSave::PreparaRecord(bool salva)
     r.filtro += QString(2, QChar(0));
     r.indiceFiltro = m_filterIndex;
     r.titolo = m_dialogTitle;
+    r.soloCartellaIniziale = m_soloCartellaIniziale;
     m_record = r;
 }
 

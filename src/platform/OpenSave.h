@@ -7,8 +7,9 @@
 //
 // The dialog is Qt's own (non-native, so it also works offscreen). File
 // names match the filter patterns without regard to letter case, and a name
-// typed in another case picks the file that exists. Tests replace the dialog
-// itself through ImpostaDialogoFile.
+// typed in another case picks the file that exists. An open dialog changes
+// nothing on disk: no renaming, deleting or new folders. Tests replace the
+// dialog itself through ImpostaDialogoFile.
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -33,6 +34,7 @@ struct RecordDialogo {
     QString filtro; // the pairs, NUL-separated, ending with NUL NUL NUL
     qint32 indiceFiltro = 0;
     QString titolo;
+    bool soloCartellaIniziale = false; // no way to any other folder
 };
 
 // Shows the dialog; the chosen file's full path, or nothing after Cancel.
@@ -55,6 +57,8 @@ public:
     void FilterIndex(qint32 lIndex) { m_filterIndex = lIndex; }
     void FileName(const QString& sFileName) { m_fileName = sFileName; }
     QString FileTitle() const { return m_fileTitle; }
+    // Keeps the dialog inside InitDir: no places, no parent folder, no subfolders.
+    void SoloCartellaIniziale(bool solo) { m_soloCartellaIniziale = solo; }
 
     void ShowOpen();
     void ShowSave();
@@ -72,6 +76,7 @@ private:
     QString m_defaultExt;
     QString m_initDir;
     qint32 m_filterIndex = 0;
+    bool m_soloCartellaIniziale = false;
     QString m_fileName;
     QString m_fileTitle;
     RecordDialogo m_record;

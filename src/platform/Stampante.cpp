@@ -2,6 +2,9 @@
 
 #include "platform/Messaggi.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -9,12 +12,32 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
+#include <optional>
 
-const QString IndirizzoWeb = QStringLiteral("zelora.example.org");
+#ifndef ZELORA_INDIRIZZO_WEB
+#define ZELORA_INDIRIZZO_WEB ""
+#endif
+#ifndef ZELORA_VERSIONE
+#define ZELORA_VERSIONE ""
+#endif
+
+// A school or distributor sets its own address at build time; a placeholder
+// is never shown.
+const QString IndirizzoWeb = QStringLiteral(ZELORA_INDIRIZZO_WEB).isEmpty()
+    ? QStringLiteral("Zelora " ZELORA_VERSIONE).trimmed()
+    : QStringLiteral(ZELORA_INDIRIZZO_WEB);
 
 void Stampante::Stampa(const QString& testo, bool aCapo)
 {
-    DisegnaTesto(m_x, m_y, testo);
+    // An empty line only moves down: the next line with text finds the new
+    // column, so that no column starts with an empty line.
+    if (!testo.isEmpty() && !m_inChiusura) {
+        if (m_y + AltezzaRiga() > FondoCorpo())
+            ColonnaSuccessiva();
+        m_colonnaVuota = false;
+    }
+    DisegnaTesto(m_x + m_colonne.value(m_colonna), m_y, testo);
     if (aCapo) {
         m_x = 0;
         m_y += AltezzaRiga();
@@ -36,17 +59,63 @@ double Stampante::LarghezzaTesto(const QString& testo) const
     return fm.horizontalAdvance(testo) * 25.4 / 96.0;
 }
 
+void Stampante::ColonnaSuccessiva()
+{
+    if (m_colonna + 1 < m_colonne.size()) {
+        ++m_colonna;
+        m_y = MargineSuperiore;
+        m_colonnaVuota = true;
+    } else {
+        NuovoFoglio();
+    }
+}
+
+void Stampante::NuovoFoglio()
+{
+    FinisciFoglio();
+    NuovaPagina();
+    m_colonna = 0;
+    m_y = MargineSuperiore;
+    m_colonnaVuota = true;
+}
+
+void Stampante::FinisciFoglio()
+{
+    // The footer has its own font and place; the body goes on as it was.
+    const QFont font = m_font;
+    const double x = m_x, y = m_y;
+    const int colonna = m_colonna;
+    m_inChiusura = true;
+    m_colonna = 0;
+    if (m_fineFoglio)
+        m_fineFoglio(*this);
+    else
+        StampaPiePagina(*this);
+    m_inChiusura = false;
+    m_colonna = colonna;
+    m_font = font;
+    m_x = x;
+    m_y = y;
+}
+
+void Stampante::RiservaSpazio(double mm)
+{
+    if (!m_colonnaVuota && m_y + mm > FondoCorpo())
+        ColonnaSuccessiva();
+}
+
 namespace {
 
 class StampanteQt : public Stampante {
 public:
+    explicit StampanteQt(const QString& nome = QString()) : m_nome(nome) {}
     bool Inizia() override
     {
-        if (QPrinterInfo::defaultPrinter().isNull())
+        if (m_nome.isEmpty())
             return false;
-        m_printer.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+        m_printer.setPrinterName(m_nome);
         m_printer.setPageSize(QPageSize(QPageSize::A4));
-        m_printer.setPageOrientation(QPageLayout::Portrait);
+        m_printer.setPageOrientation(Orizzontale() ? QPageLayout::Landscape : QPageLayout::Portrait);
         m_printer.setColorMode(QPrinter::GrayScale);
         m_printer.setCopyCount(1);
         m_printer.setDocName(QStringLiteral("Zelora"));
@@ -98,24 +167,29 @@ protected:
 
 private:
     double px(double mm) const { return mm * m_printer.resolution() / 25.4; }
+    QString m_nome;
     QPainter m_painter;
 };
 
 // Writes the sheets to a PDF file instead of a printer.
 class StampantePdf : public StampanteQt {
 public:
-    explicit StampantePdf(const QString& file) : m_file(file) {}
+    StampantePdf(const QString& file, bool daAnnunciare) : m_file(file), m_daAnnunciare(daAnnunciare) {}
     bool Inizia() override
     {
+        QDir().mkpath(QFileInfo(m_file).absolutePath());
         m_printer.setOutputFormat(QPrinter::PdfFormat);
         m_printer.setOutputFileName(m_file);
         m_printer.setPageSize(QPageSize(QPageSize::A4));
-        m_printer.setPageOrientation(QPageLayout::Portrait);
+        m_printer.setPageOrientation(Orizzontale() ? QPageLayout::Landscape : QPageLayout::Portrait);
+        m_printer.setDocName(QStringLiteral("Zelora"));
         return IniziaDisegno();
     }
+    QString FileSalvato() const override { return m_daAnnunciare ? m_file : QString(); }
 
 private:
     QString m_file;
+    bool m_daAnnunciare;
 };
 
 FabbricaStampanti& fabbricaCorrente()
@@ -124,18 +198,53 @@ FabbricaStampanti& fabbricaCorrente()
     return f;
 }
 
-} // namespace
-
-std::unique_ptr<Stampante> CreaStampante()
+// A new file in the documents folder, named after the printout and the time.
+QString NuovoFilePdf(const QString& titolo)
 {
-    if (fabbricaCorrente())
-        return fabbricaCorrente()();
-    return std::make_unique<StampanteQt>();
+    const QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString nome = titolo;
+    nome.replace(QLatin1Char(':'), QString()).replace(QLatin1Char('/'), QLatin1Char('-'));
+    nome += QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd hh.mm.ss"));
+    QString file = cartella + QLatin1Char('/') + nome + QStringLiteral(".pdf");
+    for (int n = 2; QFileInfo::exists(file); ++n)
+        file = cartella + QStringLiteral("/%1 (%2).pdf").arg(nome).arg(n);
+    return file;
 }
+
+// The real printer the sheets go to; nothing when the teacher gives up.
+std::optional<std::unique_ptr<Stampante>> ScegliStampante(QWidget* genitore, const QString& titolo)
+{
+    const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
+    if (!predefinita.isNull())
+        return std::make_unique<StampanteQt>(predefinita.printerName());
+    const QStringList stampanti = QPrinterInfo::availablePrinterNames();
+    if (stampanti.size() == 1)
+        return std::make_unique<StampanteQt>(stampanti.first());
+    if (stampanti.size() > 1) {
+        const int k = ScegliDaElenco(genitore, titolo,
+                                     QStringLiteral("Nessuna stampante è impostata come predefinita.\r\n"
+                                                    "Scegli la stampante da usare:"),
+                                     stampanti);
+        if (k < 0 || k >= stampanti.size())
+            return std::nullopt;
+        return std::make_unique<StampanteQt>(stampanti.at(k));
+    }
+    const QString cartella = QDir::toNativeSeparators(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (MostraMessaggio(genitore, Icona::Domanda, Pulsanti::SiNo, titolo,
+                        QStringLiteral("Non è installata nessuna stampante.\r\n"
+                                       "Vuoi salvare i fogli in un file PDF nella cartella %1?")
+                            .arg(cartella))
+        != Risposta::Si)
+        return std::nullopt;
+    return std::make_unique<StampantePdf>(NuovoFilePdf(titolo), true);
+}
+
+} // namespace
 
 std::unique_ptr<Stampante> CreaStampantePdf(const QString& file)
 {
-    return std::make_unique<StampantePdf>(file);
+    return std::make_unique<StampantePdf>(file, false);
 }
 
 void ImpostaFabbricaStampanti(FabbricaStampanti fabbrica)
@@ -150,33 +259,6 @@ void StampaPiePagina(Stampante& stampante)
     stampante.ImpostaX(1);
     stampante.Stampa(IndirizzoWeb
                      + QStringLiteral(" progetti e risorse per l'uso attivo del computer a scuola."));
-}
-
-QStringList SpezzaRiga(const QString& testo, int larghezza)
-{
-    QStringList righe;
-    QString s = testo;
-    if (larghezza < 1)
-        larghezza = 1;
-    do {
-        int k = 0;
-        for (int p = qMin(larghezza, int(s.size())); p >= 1; --p) {
-            if (s.at(p - 1) == QLatin1Char(' ')) {
-                k = p;
-                break;
-            }
-        }
-        if (k > 0) {
-            righe << s.left(k - 1);
-            s = s.mid(k);
-        } else {
-            // No blank to break at: cut the token at the width.
-            righe << s.left(larghezza);
-            s = s.mid(larghezza);
-        }
-    } while (s.size() > larghezza);
-    righe << s;
-    return righe;
 }
 
 void StampaRigaLunga(Stampante& stampante, double margine, QString& testo, int larghezza)
@@ -194,11 +276,23 @@ bool ChiediStampa(QWidget* genitore, const QString& titolo, const QString& doman
     return MostraMessaggio(genitore, Icona::Domanda, Pulsanti::SiNo, titolo, domanda) == Risposta::Si;
 }
 
-std::unique_ptr<Stampante> AvviaStampante()
+std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& titolo, bool orizzontale)
 {
-    std::unique_ptr<Stampante> s = CreaStampante();
-    if (!s || !s->Inizia())
+    std::unique_ptr<Stampante> s;
+    if (fabbricaCorrente()) {
+        s = fabbricaCorrente()();
+    } else {
+        std::optional<std::unique_ptr<Stampante>> scelta = ScegliStampante(genitore, titolo);
+        if (!scelta)
+            return nullptr;
+        s = std::move(*scelta);
+    }
+    if (s)
+        s->ImpostaOrizzontale(orizzontale);
+    if (!s || !s->Inizia()) {
+        MostraErroreStampa(genitore, titolo);
         return nullptr;
+    }
     s->ImpostaFont(QStringLiteral("Verdana"));
     s->ImpostaDimensione(12);
     s->ImpostaGrassetto(false);
@@ -206,12 +300,19 @@ std::unique_ptr<Stampante> AvviaStampante()
     return s;
 }
 
-std::unique_ptr<Stampante> AvviaStampante(QWidget* genitore, const QString& titolo)
+bool ConcludiStampa(Stampante& stampante, QWidget* genitore, const QString& titolo)
 {
-    std::unique_ptr<Stampante> s = AvviaStampante();
-    if (!s)
+    stampante.FinisciFoglio();
+    if (!stampante.Fine()) {
         MostraErroreStampa(genitore, titolo);
-    return s;
+        return false;
+    }
+    const QString file = stampante.FileSalvato();
+    if (!file.isEmpty())
+        MostraMessaggio(genitore, Icona::Informazione, Pulsanti::OK, titolo,
+                        QStringLiteral("I fogli sono stati salvati nel file:\r\n")
+                            + QDir::toNativeSeparators(file));
+    return true;
 }
 
 void MostraErroreStampa(QWidget* genitore, const QString& titolo)

@@ -2,9 +2,14 @@
 
 #include "content/Catalogo.h"
 #include "content/Percorsi.h"
+#include "content/Wav.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QLibrary>
+#include <QTemporaryDir>
 
 #ifndef ZELORA_MODULI_RELATIVI
 #define ZELORA_MODULI_RELATIVI "."
@@ -33,10 +38,41 @@ RiproduttoreSuoni RiproduttoreQt()
     return [](const QString&) {};
 }
 
+// A cue file as it was when it was checked, and the private copy of the bytes
+// checked that the back-end reads: none when the file is not a WAV it can play
+// (handing it a broken one can hang the next cue for good), and a file changed
+// after the check never reaches it.
+struct CueControllato {
+    qint64 dimensione = -1;
+    QDateTime modificato;
+    QString copia;
+};
+
+QString CopiaDa(const QByteArray& contenuto)
+{
+    static QTemporaryDir copie;
+    static int numero = 0;
+    QFile copia(copie.filePath(QStringLiteral("%1.wav").arg(++numero)));
+    if (!copie.isValid() || !copia.open(QIODevice::WriteOnly) || copia.write(contenuto) != contenuto.size()
+        || !copia.flush())
+        return {};
+    return copia.fileName();
+}
+
 void RiproduciConQt(const QString& percorsoFile)
 {
     static const RiproduttoreSuoni suona = RiproduttoreQt();
-    suona(percorsoFile);
+    static QHash<QString, CueControllato> cue;
+    const QFileInfo info(percorsoFile);
+    CueControllato& c = cue[percorsoFile];
+    if (c.dimensione != info.size() || c.modificato != info.lastModified()) {
+        c = CueControllato{info.size(), info.lastModified(), {}};
+        QByteArray contenuto;
+        if (LeggiFile(percorsoFile, contenuto, LimiteFileSuono) && ControllaWav(contenuto).difetto == DifettoWav::Nessuno)
+            c.copia = CopiaDa(contenuto);
+    }
+    // An empty name only stops the cue still playing.
+    suona(c.copia);
 }
 } // namespace
 

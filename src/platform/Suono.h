@@ -1,6 +1,7 @@
 #pragma once
 // Asynchronous playback of the short sound cues. Playing returns at once; a
 // new cue stops the one still playing; a missing or broken file is silent.
+// Each file is checked once (again when it changes) and its effect kept.
 #include <QString>
 #include <functional>
 

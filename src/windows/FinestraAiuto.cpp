@@ -145,7 +145,5 @@ void FinestraAiuto::Stampa()
     // Printed as stored: the substitute characters stay as they are.
     for (const QString& riga : contenuto.righe)
         StampaRiga(*s, riga);
-    StampaPiePagina(*s);
-    if (!s->Fine())
-        MostraErroreStampa(this, titolo);
+    ConcludiStampa(*s, this, titolo);
 }

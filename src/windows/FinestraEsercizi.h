@@ -82,8 +82,10 @@ private:
     // The record.
     void creaScheda();
     void apriScheda();
-    // Writes the record; false (after the message) when it could not be written.
-    bool SalvaScheda();
+    // Writes the record with these marks, which become the record in memory;
+    // when it cannot be written, says so and takes the marks the file still
+    // holds instead, so that the menu and the sheet show what is on disk.
+    void SalvaScheda(const QVector<bool>& fatto, const QVector<QString>& giudizio);
 
     void stampaEsercizio();
 

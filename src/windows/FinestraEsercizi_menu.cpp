@@ -71,11 +71,13 @@ void FinestraEsercizi::AggiornaMenuEsercizi()
 void FinestraEsercizi::esercizioCompletato(const QString& giudizio)
 {
     const int n = m_motore.EsercizioCorrente();
-    if (n >= 0 && n < Globali::EsercizioFatto.size() && n < Globali::Giudizio.size()) {
-        Globali::EsercizioFatto[n] = true;
-        Globali::Giudizio[n] = giudizio;
+    QVector<bool> fatto = Globali::EsercizioFatto;
+    QVector<QString> giudizi = Globali::Giudizio;
+    if (n >= 0 && n < fatto.size() && n < giudizi.size()) {
+        fatto[n] = true;
+        giudizi[n] = giudizio;
     }
-    SalvaScheda();
+    SalvaScheda(fatto, giudizi);
     AggiornaMenuEsercizi();
     mostraScheda();
     m_consegna->setText(QStringLiteral("Scegli un altro esercizio nel menu in alto"));

@@ -123,6 +123,7 @@ void FinestraEsercizi::apriScheda()
                    + QStringLiteral(")|*.") + Globali::EstensioneScheda + QStringLiteral("|"));
     dialogo.hOwner(this);
     dialogo.DefaultExt(Globali::EstensioneScheda);
+    dialogo.SoloCartellaIniziale(true);
     dialogo.ShowOpen();
 
     // A cancelled dialog keeps the record that was open.
@@ -161,17 +162,23 @@ void FinestraEsercizi::apriScheda()
     mostraScheda();
 }
 
-bool FinestraEsercizi::SalvaScheda()
+void FinestraEsercizi::SalvaScheda(const QVector<bool>& fatto, const QVector<QString>& giudizio)
 {
+    // A record another computer has taken over is theirs now: never overwrite it.
     const QString percorso = PercorsoSchedaSicuro(Globali::CategoriaCorrente, Globali::NomeAlunno,
                                                   Globali::EstensioneScheda);
-    if (!percorso.isEmpty() && !m_blocco->PuoScrivere(percorso)) {
-        MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoSalvataggioInUso);
-        return false;
+    const bool nostra = percorso.isEmpty() || m_blocco->PuoScrivere(percorso);
+    if (nostra && ::SalvaScheda(Globali::CategoriaCorrente, Globali::NomeAlunno, Globali::EstensioneScheda, fatto,
+                                giudizio, Globali::UltimoEsercizio)) {
+        Globali::EsercizioFatto = fatto;
+        Globali::Giudizio = giudizio;
+        return;
     }
-    if (::SalvaScheda(Globali::CategoriaCorrente, Globali::NomeAlunno, Globali::EstensioneScheda,
-                      Globali::EsercizioFatto, Globali::Giudizio, Globali::UltimoEsercizio))
-        return true;
-    MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(), TestoErroreScrittura);
-    return false;
+    MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
+                    nostra ? TestoErroreScrittura : TestoSalvataggioInUso);
+    // The menu and the sheet show what is on disk; a file that cannot even be
+    // read back leaves the marks as they were.
+    QString riga;
+    if (LeggiScheda(Globali::CategoriaCorrente, Globali::NomeAlunno, Globali::EstensioneScheda, riga))
+        LeggiRigaScheda(riga, Globali::UltimoEsercizio, Globali::EsercizioFatto, Globali::Giudizio);
 }

@@ -14,11 +14,17 @@ namespace {
 // Widths, in characters, of a title and of an instruction in a column.
 const int LarghezzaTitolo = 38;
 const int LarghezzaTesto = 40;
-// Left edges of the two columns and the line between them, in millimetres.
+// Left edges of the two columns, the line between them, the indent of an
+// instruction, in millimetres.
 const double ColonnaSinistra = 20;
 const double ColonnaDestra = 110;
 const double Separatore = 105;
 const double Rientro = 10;
+
+int RigheInColonna(const QString& testo, int larghezza)
+{
+    return testo.size() <= larghezza ? 1 : int(SpezzaRiga(testo, larghezza).size());
+}
 
 void StampaInColonna(Stampante& s, double x, QString testo, int larghezza)
 {
@@ -85,7 +91,9 @@ void FinestraIndice::Stampa()
     std::unique_ptr<Stampante> s = AvviaStampante(this, titolo);
     if (!s)
         return;
-    double colonna = ColonnaSinistra;
+    // Two columns to a sheet, each sheet with its footer and the line between them.
+    s->ImpostaColonne({0, ColonnaDestra - ColonnaSinistra});
+    s->ImpostaFineFoglio(&FinestraIndice::FinisciPagina);
     s->ImpostaGrassetto(true);
     s->ImpostaY(10);
     s->ImpostaX(20);
@@ -95,29 +103,23 @@ void FinestraIndice::Stampa()
     s->Stampa(QString());
     s->ImpostaDimensione(10);
 
-    // Eight exercises to a column, two columns to a sheet.
+    // Eight exercises to a column; an entry that does not fit goes on in the next one, whole.
     for (int n = 0; n <= Globali::UltimoEsercizio; ++n) {
-        if (n == 8 || n == 24) {
-            colonna = ColonnaDestra;
-            s->ImpostaY(20);
-        } else if (n == 16) {
-            FinisciPagina(*s);
-            s->NuovaPagina();
-            colonna = ColonnaSinistra;
-            s->ImpostaY(20);
-        }
+        if (n > 0 && n % 8 == 0)
+            s->ColonnaSuccessiva();
+        const QString titoloVoce = Globali::TitoloIndice.value(n), testo = Globali::TestoIndice.value(n);
+        s->ImpostaDimensione(8);
+        double altezza = RigheInColonna(testo, LarghezzaTesto) * s->AltezzaRiga();
         s->ImpostaDimensione(10);
         s->ImpostaGrassetto(true);
-        StampaInColonna(*s, colonna, Globali::TitoloIndice.value(n), LarghezzaTitolo);
+        altezza += RigheInColonna(titoloVoce, LarghezzaTitolo) * s->AltezzaRiga();
+        s->RiservaSpazio(altezza);
+        StampaInColonna(*s, ColonnaSinistra, titoloVoce, LarghezzaTitolo);
         s->ImpostaDimensione(8);
         s->ImpostaGrassetto(false);
-        StampaInColonna(*s, colonna + Rientro, Globali::TestoIndice.value(n), LarghezzaTesto);
+        StampaInColonna(*s, ColonnaSinistra + Rientro, testo, LarghezzaTesto);
         s->Stampa(QString());
     }
-    FinisciPagina(*s);
-    if (!s->Fine()) {
-        MostraErroreStampa(this, titolo);
-        return;
-    }
-    accept();
+    if (ConcludiStampa(*s, this, titolo))
+        accept();
 }

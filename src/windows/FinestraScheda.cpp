@@ -181,16 +181,13 @@ void FinestraScheda::stampaPremuta()
     SuonaCue(QStringLiteral("press.wav"));
     if (!ChiediStampa(this, windowTitle(), QStringLiteral("Vuoi stampare questa scheda?")))
         return;
-    if (!Stampa()) {
-        MostraErroreStampa(this, windowTitle());
-        return;
-    }
-    accept();
+    if (Stampa())
+        accept();
 }
 
 bool FinestraScheda::Stampa()
 {
-    std::unique_ptr<Stampante> stampante = AvviaStampante();
+    std::unique_ptr<Stampante> stampante = AvviaStampante(this, windowTitle());
     if (!stampante)
         return false;
     Stampante& p = *stampante;
@@ -211,6 +208,5 @@ bool FinestraScheda::Stampa()
         const QString giudizio = Globali::Giudizio.value(i);
         p.Stampa(giudizio.size() >= 5 ? giudizio : QStringLiteral("da fare"));
     }
-    StampaPiePagina(p);
-    return p.Fine();
+    return ConcludiStampa(p, this, windowTitle());
 }

@@ -21,7 +21,7 @@ private:
     void PreparaScheda();
     void okPremuto();
     void stampaPremuta();
-    // Prints the sheet; false when the printer failed.
+    // Prints the sheet; false when nothing was printed (a failure is reported).
     bool Stampa();
 
     QLabel* m_titolo = nullptr;

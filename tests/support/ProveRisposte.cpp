@@ -75,7 +75,10 @@ bool FinestraProva::Trascina(int i, const QString& tratto, bool alContrario)
 
 QString Piede()
 {
-    return IndirizzoWeb + QStringLiteral(" progetti e risorse per l'uso attivo del computer a scuola.");
+    // Without an address set at build time, the program's name and version.
+    const QString indirizzo = QStringLiteral(ZELORA_INDIRIZZO_WEB);
+    return (indirizzo.isEmpty() ? QStringLiteral("Zelora " ZELORA_VERSIONE) : indirizzo)
+        + QStringLiteral(" progetti e risorse per l'uso attivo del computer a scuola.");
 }
 
 void VerificaPiede(const Stampato& s)
@@ -109,4 +112,40 @@ void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QStri
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("pulsanteOk")), Qt::LeftButton);
     QVERIFY(!w.isVisible());
     QCOMPARE(a.suoni.suonati, (QStringList{"press.wav", "press.wav"}));
+}
+
+void VerificaFogli(const QString& cartella, const std::function<void()>& stampa, int fogli, const QStringList& righe,
+                   QList<LineaStampata>* linee)
+{
+    // On the recording printer: one footer in its place on each sheet, nothing else below the body's bottom.
+    StampanteRegistrata r;
+    stampa();
+    if (linee)
+        *linee = r.linee;
+    QCOMPARE(r.pagine, fogli);
+    const double fondo = StampanteRegistrata::AltezzaPagina() - Stampante::MargineInferiore;
+    QStringList fuori;
+    for (int p = 1; p <= r.pagine; ++p) {
+        int piedi = 0;
+        for (const Stampato& s : r.stampati) {
+            const bool piede = s.testo == Piede() && s.x == 1 && s.y == StampanteRegistrata::AltezzaPagina() - 6;
+            piedi += s.pagina == p && piede;
+            if (s.pagina == p && !piede && !s.testo.isEmpty() && s.y + s.dimensione * 0.5 > fondo)
+                fuori << s.testo;
+        }
+        QVERIFY2(piedi == 1 && fuori.isEmpty(), qPrintable(QStringLiteral("sheet %1: %2 footers; ").arg(p).arg(piedi) + fuori.join('|')));
+    }
+    // In a real PDF: the footer once on every page, and every line somewhere
+    // (columns may come out of pdftotext in any order).
+    const QString pdf = cartella + QStringLiteral("/fogli.pdf");
+    ImpostaFabbricaStampanti([pdf] { return CreaStampantePdf(pdf); });
+    stampa();
+    ImpostaFabbricaStampanti({});
+    const QStringList pagine = PagineDelPdf(pdf);
+    QCOMPARE(pagine.size(), fogli);
+    for (const QString& p : pagine)
+        QCOMPARE(p.count(Piede()), 1);
+    const QString tutto = pagine.join(QLatin1Char(' '));
+    for (const QString& riga : righe)
+        QVERIFY2(tutto.contains(riga.simplified()), qPrintable(QStringLiteral("missing: ") + riga));
 }

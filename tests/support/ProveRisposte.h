@@ -55,6 +55,12 @@ struct FinestraProva : Ambiente {
 QString Piede();
 // s is the footer, in its place at the bottom of the sheet.
 void VerificaPiede(const Stampato& s);
+// Prints through stampa on a recording printer, then into a PDF file in
+// cartella: so many sheets, each with one footer and nothing else past the
+// body's bottom, and the lines all there; the lines drawn on the first.
+void VerificaFogli(const QString& cartella, const std::function<void()>& stampa, int fogli, const QStringList& righe,
+                   QList<LineaStampata>* linee = nullptr);
+
 // The Yes/No question was asked, then the printer failure was reported, and
 // nothing was printed.
 void VerificaErroreStampa(const MessaggiScriptati& m, const StampanteRegistrata& r, const QString& titolo);

@@ -5,10 +5,12 @@
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
 #include "platform/Suono.h"
+#include "records/Scheda.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QProcess>
 #include <QTest>
 
 #include <cstring>
@@ -78,9 +80,17 @@ MessaggiScriptati::MessaggiScriptati()
             return m_risposte.takeFirst();
         return m.pulsanti == Pulsanti::OK ? Risposta::Ok : Risposta::Si;
     });
+    ImpostaGestoreScelte([this](const Scelta& s) {
+        elenchi << s;
+        return m_voci.isEmpty() ? 0 : m_voci.takeFirst();
+    });
 }
 
-MessaggiScriptati::~MessaggiScriptati() { ImpostaGestoreMessaggi({}); }
+MessaggiScriptati::~MessaggiScriptati()
+{
+    ImpostaGestoreMessaggi({});
+    ImpostaGestoreScelte({});
+}
 
 QStringList MessaggiScriptati::Testi() const
 {
@@ -96,6 +106,16 @@ SuoniRegistrati::SuoniRegistrati()
 }
 
 SuoniRegistrati::~SuoniRegistrati() { ImpostaRiproduttoreSuoni({}); }
+
+DiscoPieno::DiscoPieno()
+{
+    ImpostaScritturaFile([](QFileDevice& file, const QByteArray& dati) {
+        file.write(dati.left(dati.size() / 2));
+        return false;
+    });
+}
+
+DiscoPieno::~DiscoPieno() { ImpostaScritturaFile({}); }
 
 namespace {
 class Registratore : public Stampante {
@@ -191,4 +211,17 @@ bool PermessiVeri::SolaLettura(const QString& cartella)
     QFile::setPermissions(cartella, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QFile prova(cartella + QStringLiteral("/.prova"));
     return !prova.open(QIODevice::WriteOnly);
+}
+
+QStringList PagineDelPdf(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {QStringLiteral("pdftotext failed on ") + pdf};
+    QStringList pagine = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    pagine.removeLast(); // what follows the last form feed
+    for (QString& s : pagine)
+        s = s.simplified();
+    return pagine;
 }

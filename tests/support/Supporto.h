@@ -33,18 +33,22 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Answers message boxes from a queue (Sì / OK when the queue is empty) and
-// keeps every message shown.
+// Answers message boxes from a queue (Sì / OK when the queue is empty), and
+// lists to pick from with the entry given (the first when none is), and
+// keeps every message and list shown.
 class MessaggiScriptati {
 public:
     MessaggiScriptati();
     ~MessaggiScriptati();
     void Rispondi(Risposta r) { m_risposte << r; }
+    void Scegli(int voce) { m_voci << voce; }
     QList<Messaggio> mostrati;
+    QList<Scelta> elenchi;
     QStringList Testi() const;
 
 private:
     QList<Risposta> m_risposte;
+    QList<int> m_voci;
 };
 
 // Keeps the file names of the cues played, in order.
@@ -52,6 +56,12 @@ struct SuoniRegistrati {
     SuoniRegistrati();
     ~SuoniRegistrati();
     QStringList suonati;
+};
+
+// Every record file written while it lives fails half-way, as on a full disk.
+struct DiscoPieno {
+    DiscoPieno();
+    ~DiscoPieno();
 };
 
 // One print call on the recording printer, and one line drawn.
@@ -108,6 +118,9 @@ private:
     struct Capacita;
     std::unique_ptr<Capacita> m_c;
 };
+
+// The pages of a PDF file as pdftotext reads them, blanks simplified.
+QStringList PagineDelPdf(const QString& pdf);
 
 // Waits (processing events) until the condition holds or the time runs out.
 bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi = 3000);

@@ -1,0 +1,78 @@
+// The booklet tool, on a small pack and on the bundled one: the PDF's pages,
+// an exercise's sheet and its answer key, and the editable document.
+#include "ProveEsercizi.h"
+#include "Supporto.h"
+
+#include <QtTest>
+
+namespace {
+const QString Frase = QStringLiteral("Il gatto dorme tranquillo nel cesto vicino alla porta della cucina mentre fuori piove.");
+
+// The standard output of a program, empty on failure.
+QString Uscita(const QString& programma, const QStringList& argomenti)
+{
+    QProcess p;
+    p.start(programma, argomenti);
+    return p.waitForFinished(60000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// The text of an OpenDocument file, as a word processor reads it.
+QString Odt(const QString& odt) { return Uscita(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("content.xml")}); }
+} // namespace
+
+class TestFascicolo : public QObject {
+    Q_OBJECT
+private slots:
+    // Congiunzioni (10 exercises) alone: a cover, the index, then a sheet and
+    // an answer key page for every exercise that can be read (not the last).
+    void piccolo()
+    {
+        CartellaProva c;
+        QString indice, scritto;
+        for (int n = 0; n < 10; ++n) {
+            indice += QStringLiteral("%1,\"Congiunzione %1\",\"Clicca la congiunzione.\"\r\n").arg(n + 1);
+            scritto += QStringLiteral("%1,\"Le congiunzioni %1\",\"Sottolinea il nome.\"\r\n").arg(n + 1);
+            c.Scrivi(QStringLiteral("Esercizi/Congiunzioni/ESERCIZIO %1.txt").arg(n, 2, 10, QLatin1Char('0')),
+                     n == 1 ? FileEsercizio(41, {}, {{"Nel vaso ci sono tulipani viola.", "viola", "Al singolare: un tulipano viola."}})
+                     : n == 9 ? QStringLiteral("1\r\n") : FileEsercizio(1, {}, {{Frase, "gatto", "animale"}}));
+        }
+        c.Scrivi("Indice/Congiunzioni.txt", indice);
+        c.Scrivi("IndiceScritto/Congiunzioni.txt", scritto);
+        QProcess p;
+        p.start(ZELORA_CARTELLA_PROGRAMMA "/zelora-fascicolo", {c.Percorso(), c.Percorso() + "/uscita"});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("Congiunzioni: esercizio 09 non leggibile, lasciato fuori\n"));
+
+        const QStringList pagine = PagineDelPdf(c.Percorso() + "/uscita/Zelora - esercizi.pdf");
+        QCOMPARE(pagine.size(), 20);
+        QVERIFY(pagine[1].startsWith("ZELORA / CONGIUNZIONI : indice degli esercizi Congiunzione 1 Clicca la congiunzione."));
+        QVERIFY(pagine[1].contains("Congiunzione 10 Clicca la congiunzione."));
+        // The sheet as printed (and a page number); the keys: the box after the
+        // right answer, or the key text of the kinds that show it.
+        QVERIFY(pagine[2].startsWith("ZELORA CONGIUNZIONI - Le congiunzioni 1 Sottolinea il nome. 1) " + Frase + " 2) " + Frase));
+        QVERIFY(pagine[2].endsWith("14) " + Frase + " 3"));
+        QVERIFY(pagine[3].startsWith("ZELORA CONGIUNZIONI - Le congiunzioni 1 Soluzioni 1) " + Frase));
+        QVERIFY(pagine[5].startsWith("ZELORA CONGIUNZIONI - Le congiunzioni 2 Soluzioni 1) Al singolare: un tulipano viola. 2) "));
+        // Every line of the sheet a paragraph (the item of 89 characters wrapped at
+        // the last blank within 78), a page break before each page, the word found in blue.
+        const QString odt = Odt(c.Percorso() + "/uscita/Zelora - esercizi.odt");
+        for (const char* atteso : {">1) Il gatto dorme tranquillo nel cesto vicino alla porta della cucina mentre<", ">fuori piove.<",
+                                   "fo:break-before=\"page\"", "fo:color=\"#0000ff\"", ">Al singolare: un tulipano viola.<"})
+            QVERIFY2(odt.contains(QString::fromUtf8(atteso)), atteso);
+    }
+
+    // The booklet the build writes beside the program from the bundled pack:
+    // a cover, each category's index (one to three pages), two pages for each of the 310 exercises.
+    void distribuito()
+    {
+        const QStringList pagine = PagineDelPdf(ZELORA_CARTELLA_PROGRAMMA "/Zelora - esercizi.pdf");
+        QVERIFY2(pagine.size() >= 1 + 12 + 2 * 310 && pagine.size() <= 1 + 3 * 12 + 2 * 310, qPrintable(QString::number(pagine.size())));
+        const int foglio = int(pagine.indexOf(QRegularExpression("^ZELORA ARTICOLI - Il, lo, la Scrivi .* 1\\) ... topo 2\\) ... scoiattolo .*")));
+        QVERIFY(foglio > 0 && pagine[foglio + 1].contains("Soluzioni 1) il topo 2) lo scoiattolo"));
+        QVERIFY(Odt(ZELORA_CARTELLA_PROGRAMMA "/Zelora - esercizi.odt").contains("lo scoiattolo"));
+    }
+};
+
+QTEST_MAIN(TestFascicolo)
+#include "tst_fascicolo.moc"
