@@ -212,16 +212,24 @@ private slots:
         if (!file.isEmpty())
             c.ScriviByte(cartella.mid(c.Percorso().size() + 1) + "/" + file, vecchia);
         if (ostacolo == "temporanei")
-            restano << "Anna.ZLR01.GbdahR1" << "Anna.ZLR01.QwErTy" << "Anna.ZLR02.GbdahR" << "Bea.ZLR01.GbdahR";
+            restano << "Anna.ZLR01.GbdahR1" << "Anna.ZLR01.QwErTy" << "Anna.ZLR01.NuovoX" << "Anna.ZLR02.GbdahR" << "Bea.ZLR01.GbdahR";
+        // A temporary written two minutes ago, unless its name says new.
+        const auto scriviVecchio = [&](const QString& f) {
+            QDir().mkpath(cartella);
+            QFile v(cartella + "/" + f);
+            return v.open(QIODevice::WriteOnly) && v.write(f == "pieno" ? QByteArray(64 << 10, 'x') : "") >= 0
+                && (f.contains("Nuovo") || v.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        };
         for (const QString& altro : restano.mid(1))
-            c.ScriviByte(cartella.mid(c.Percorso().size() + 1) + "/" + altro, altro == "pieno" ? QByteArray(64 << 10, 'x') : "");
-        // A save under way elsewhere holds its temporary; the ones left by killed saves are cleared.
+            QVERIFY(scriviVecchio(altro));
+        // A save under way elsewhere holds its temporary, or has just made it and not
+        // yet locked it; the ones left by killed saves are cleared.
         QFile tenuto(cartella + "/Anna.ZLR01.QwErTy");
-        const QString lasciato = cartella + "/Anna.ZLR01.GbdahR";
+        const QString lasciato = "Anna.ZLR01.GbdahR";
         QString riga;
         if (ostacolo == "temporanei") {
-            QVERIFY(tenuto.open(QIODevice::ReadOnly) && flock(tenuto.handle(), LOCK_EX) == 0 && QFile(lasciato).open(QIODevice::WriteOnly));
-            QVERIFY(LeggiScheda(nome, anna, estensione, riga) && !QFile::exists(lasciato) && QFile(lasciato).open(QIODevice::WriteOnly));
+            QVERIFY(tenuto.open(QIODevice::ReadOnly) && flock(tenuto.handle(), LOCK_EX) == 0 && scriviVecchio(lasciato));
+            QVERIFY(LeggiScheda(nome, anna, estensione, riga) && !QFile::exists(cartella + "/" + lasciato) && scriviVecchio(lasciato));
         }
         if (ostacolo == "collegamento") {
             c.ScriviByte("fuori", "fuori");

@@ -5,6 +5,7 @@
 #include "content/LettoreCampi.h"
 #include "content/Percorsi.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +29,7 @@ constexpr int LunghezzaEstensione = 6;
 // Replacing a record writes a temporary file first, named after it with a
 // point and six letters more ("Anna.ZLR01.GbdahR").
 constexpr int LunghezzaTemporaneo = 7;
+constexpr int SecondiTemporaneoNuovo = 60;
 
 const QString CaratteriVietati = QStringLiteral("/\\:*?\"<>|");
 
@@ -68,7 +70,8 @@ ScritturaFile& scritturaCorrente()
 }
 
 // A save killed half-way leaves its temporary file beside the record. A save
-// under way holds a lock on its own, so one nobody holds is left over.
+// under way holds a lock on its own, so one nobody holds is left over; unless
+// it is new: a save on another computer takes the lock just after creating it.
 void TogliTemporaneiAbbandonati(const QString& percorsoScheda)
 {
     const QFileInfo scheda(percorsoScheda);
@@ -78,7 +81,9 @@ void TogliTemporaneiAbbandonati(const QString& percorsoScheda)
     const QDir cartella = scheda.absoluteDir();
     for (const QString& nome : cartella.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         QFile f(cartella.filePath(nome));
-        if (temporaneo.match(nome).hasMatch() && f.open(QIODevice::ReadOnly)
+        if (temporaneo.match(nome).hasMatch()
+            && QFileInfo(f).lastModified().secsTo(QDateTime::currentDateTime()) > SecondiTemporaneoNuovo
+            && f.open(QIODevice::ReadOnly)
             && flock(f.handle(), LOCK_EX | LOCK_NB) == 0)
             QFile::remove(f.fileName());
     }
