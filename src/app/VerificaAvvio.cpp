@@ -8,6 +8,7 @@
 #include "platform/Suono.h"
 #include "platform/Twips.h"
 #include "records/Scheda.h"
+#include "windows/FinestraClasse.h"
 #include "windows/FinestraEsercizi.h"
 #include "windows/FinestraScheda.h"
 
@@ -200,7 +201,8 @@ bool Salva(QWidget& finestra, const QString& file, QString& err)
 }
 
 // The whole screen with the main menu, an exercise of each way of answering
-// (the list, a double-click, a drag) and a record sheet, into a folder.
+// (the list, a double-click, a drag), a record sheet and the class overview,
+// into a folder.
 int SalvaSchermate(const QString& cartella, QString& err)
 {
     ImpostaGestoreMessaggi([](const Messaggio&) { return Risposta::Ok; });
@@ -231,6 +233,9 @@ int SalvaSchermate(const QString& cartella, QString& err)
     FinestraScheda scheda;
     scheda.show();
     salvate = salvate && Salva(scheda, cartella + QStringLiteral("/scheda.png"), err);
+    FinestraClasse classe;
+    classe.show();
+    salvate = salvate && Salva(classe, cartella + QStringLiteral("/classe.png"), err);
     ImpostaGestoreMessaggi({});
     return salvate ? 0 : 1;
 }
