@@ -1,12 +1,16 @@
-// How long loading a bundled exercise into the real exercise window takes
-// (every bundled exercise is loaded and played by the content checker), and
-// how loading and checking grow with the length of a text, up to the size
-// limit of a content file.
+// The bundled exercises in the real exercise window: how every item and
+// every choice shows, and how long loading one takes (every bundled exercise
+// is loaded and played by the content checker); how loading and checking grow
+// with the length of a text, up to the size limit of a content file.
+#include "ProveFinestre.h"
 #include "ProveRisposte.h"
 
 #include "checker/Verifica.h"
+#include "content/Catalogo.h"
 #include "content/LettoreCampi.h"
 #include "windows/FinestraAiuto.h"
+
+#include <QScrollBar>
 
 namespace {
 // A text of about n characters in at most 30000 different words of seven
@@ -27,6 +31,39 @@ class TestContenutoDistribuito : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { m_cartella.CopiaDatiDistribuiti(); }
+
+    // Each item in its box at its size: no scroll bar, the first line at the top, also after the
+    // wheel; each choice whole in the list, which has no horizontal scroll bar.
+    void caselleEScelte()
+    {
+        MessaggiScriptati messaggi;
+        for (int categoria = 0; categoria < NumeroCategorie; ++categoria) {
+            PreparaCategoria(categoria);
+            FinestraEsercizi f;
+            f.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&f));
+            auto* elenco = f.findChild<QListWidget*>(QStringLiteral("elencoScelte"));
+            for (int n = 0; n <= Globali::UltimoEsercizio; ++n) {
+                f.findChildren<QAction*>(QStringLiteral("voceEsercizio")).at(n)->trigger();
+                const QByteArray dove = (Globali::CategoriaCorrente + QStringLiteral(" %1: ").arg(n)).toUtf8();
+                for (int i = 0; i < NumeroRighe; ++i) {
+                    CasellaTesto* c = f.findChild<CasellaTesto*>(QStringLiteral("casella%1").arg(i));
+                    QWheelEvent rotella(QPointF(5, 5), c->viewport()->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(c->viewport(), &rotella);
+                    QVERIFY2(!c->verticalScrollBar()->isVisible() && c->verticalScrollBar()->value() == 0, dove + c->Testo().toUtf8());
+                }
+                for (int v = 0; v < elenco->count(); ++v) {
+                    // What of the entry lies within the list's width.
+                    const QRect voce = elenco->visualItemRect(elenco->item(v)) & QRect(0, 0, elenco->viewport()->width(), 100000);
+                    const QRect testo = elenco->fontMetrics().boundingRect(voce.adjusted(3, 0, -3, 0), Qt::TextWordWrap, elenco->item(v)->text());
+                    QVERIFY2(voce.contains(testo), dove + elenco->item(v)->text().toUtf8());
+                }
+                QVERIFY2(!elenco->horizontalScrollBar()->isVisible(), dove);
+            }
+        }
+        QVERIFY(messaggi.mostrati.isEmpty());
+    }
 
     void caricamento()
     {

@@ -2,6 +2,7 @@
 // carried with its content: its command line, where it finds the content and
 // puts the records, and what its self-check reports.
 #include <QDirIterator>
+#include <QImage>
 #include <QProcess>
 #include <QtTest>
 #include <unistd.h>
@@ -24,6 +25,10 @@ private slots:
         QTest::newRow("senza cartella") << false << "--schede" << "" << 2 << "zelora: manca il valore dopo --schede\n";
         QTest::newRow("cartella che non c'è") << false << "--schede /no" << "" << 2 << "zelora: la cartella delle schede /no non esiste\n";
         QTest::newRow("argomento") << false << "esercizi" << "" << 2 << "zelora: argomento inatteso: esercizi\n";
+        QTest::newRow("scala sbagliata") << false << "--scala 9" << "" << 2 << "zelora: la scala deve essere un numero da 0.5 a 5, non 9\n";
+        const QString senzaSchermo = "zelora: nessuno schermo grafico disponibile (DISPLAY non impostato o non raggiungibile);";
+        QTest::newRow("senza schermo") << false << "" << "" << 1 << senzaSchermo;
+        QTest::newRow("schermo che non si apre") << false << "DISPLAY=:77" << "" << 1 << senzaSchermo;
         QTest::newRow("accanto al programma") << false << "--verifica-avvio" << "" << 0 << ok + "Schede personali\n";
         QTest::newRow("installato") << true << "--verifica-avvio" << "" << 0 << ok + "utente/zelora/Schede personali\n";
         QTest::newRow("installato, classe") << true << "--verifica-avvio --schede classe" << "" << 0 << ok + "classe\n";
@@ -61,10 +66,16 @@ private slots:
         for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             ambiente.remove(v);
         ambiente.insert("XDG_DATA_HOME", r + "/utente");
+        // NAME=value sets the environment, as in a shell.
+        QStringList parole = argomenti.split(' ', Qt::SkipEmptyParts);
+        while (!parole.isEmpty() && parole.first().contains('=')) {
+            const QString v = parole.takeFirst();
+            ambiente.insert(v.section('=', 0, 0), v.section('=', 1));
+        }
         QProcess p;
         p.setProcessEnvironment(ambiente);
         p.setWorkingDirectory(r);
-        p.start(bin + "/zelora", argomenti.split(' '));
+        p.start(bin + "/zelora", parole);
         QVERIFY(p.waitForFinished(120000));
         const QString stampato = p.readAllStandardOutput() + p.readAllStandardError();
         QVERIFY2(stampato.startsWith(uscita.replace("%1", contenuti).replace("%2", r)), qPrintable(stampato));
@@ -77,6 +88,39 @@ private slots:
         if (installato)
             QCOMPARE(QDir(r).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                      QStringList({"bin", "classe", "share", "utente"}).mid(0, argomenti.contains("classe") ? 3 : 4));
+    }
+
+    void scala_data()
+    {
+        QTest::addColumn<QSize>("schermo");
+        QTest::addColumn<QString>("argomenti");
+        QTest::addColumn<double>("scala");
+        QTest::newRow("800 x 600") << QSize(800, 600) << "" << 1.0;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << "" << 1.8;
+        QTest::newRow("1920 x 1080, --scala 1") << QSize(1920, 1080) << "--scala 1" << 1.0;
+    }
+
+    // The main menu drawn at the largest scale that fits the screen, unless one is given.
+    void scala()
+    {
+        QFETCH(QSize, schermo);
+        QFETCH(QString, argomenti);
+        QFETCH(double, scala);
+        QTemporaryDir cartella;
+        QFile configurazione(cartella.filePath("schermo.json"));
+        QVERIFY(configurazione.open(QIODevice::WriteOnly));
+        configurazione.write(QStringLiteral(R"({"screens": [{"name": "s", "width": %1, "height": %2}]})").arg(schermo.width()).arg(schermo.height()).toUtf8());
+        configurazione.close();
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + configurazione.fileName());
+        QProcess p;
+        p.setProcessEnvironment(ambiente);
+        p.start(QCoreApplication::applicationDirPath() + "/../app/zelora", (argomenti + " --schermata " + cartella.filePath("menu.png")).split(' ', Qt::SkipEmptyParts));
+        QVERIFY(p.waitForFinished(60000) && p.exitCode() == 0);
+        const QImage menu(cartella.filePath("menu.png"));
+        QCOMPARE(menu.size(), QSize(800, 600) * scala);
+        // The plate under "Info" and "Esci", where the design puts it.
+        QCOMPARE(QPoint(menu.pixelColor(QPoint(560, 495) * scala) == QColor(0, 0, 128), menu.pixelColor(QPoint(560, 480) * scala) == QColor(0, 0, 128)), QPoint(1, 0));
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/MenuPrincipale.h"
 #include "platform/Immagini.h"
+#include "platform/Twips.h"
 
 #include <QAccessible>
 #include <QDialog>
@@ -21,6 +22,13 @@ QString Indice(int record, const QString& prefisso)
         s += QStringLiteral("%1,\"%2 %1\",\"Istruzione, con virgola %1\"\r\n").arg(i + 1).arg(prefisso);
     return s;
 }
+
+// The caption drawn whole inside its label.
+bool Intera(const QLabel* l)
+{
+    const int a_capo = l->wordWrap() ? Qt::TextWordWrap : 0;
+    return l->contentsRect().contains(l->fontMetrics().boundingRect(l->contentsRect(), int(l->alignment()) | a_capo, l->text()));
+}
 } // namespace
 
 class TestMenu : public QObject {
@@ -28,16 +36,36 @@ class TestMenu : public QObject {
 private slots:
     void init() { b = std::make_unique<Banco>(); }
 
-    void cleanup() { b.reset(); }
+    void cleanup()
+    {
+        b.reset();
+        ImpostaScala(1);
+    }
 
+    void apertura_data()
+    {
+        QTest::addColumn<double>("scala");
+        QTest::newRow("800 x 600") << ScalaPerSchermo(QRect(0, 0, 800, 600), QRect(0, 0, 800, 600));
+        QTest::newRow("1920 x 1080") << ScalaPerSchermo(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1080));
+    }
+
+    // As designed at the scale: places, letters and pictures.
     void apertura()
     {
+        QFETCH(double, scala);
+        b.reset();
+        ImpostaScala(scala);
+        b = std::make_unique<Banco>();
         const MenuPrincipale& m = b->menu;
-        QVERIFY(m.Esercizi() && m.Esercizi()->isHidden() && m.Esercizi()->windowTitle().isEmpty());
+        QVERIFY(!m.Esercizi()); // made with the first category chosen
         QCOMPARE(Scritta(m, "categoria4") + Scritta(m, "esci") + Scritta(m, "info"), QStringLiteral("Verbi (I parte)EsciInfo"));
-        QCOMPARE(Figlio(m, "categoria0")->pos(), QPoint(90, 319));
-        QCOMPARE(Figlio(m, "libro3")->pos(), QPoint(36, 499));
-        QCOMPARE(Figlio(m, "libro11")->pos(), QPoint(551, 439));
+        QCOMPARE(Figlio(m, "categoria0")->pos(), QPoint(90, 319) * scala);
+        QCOMPARE(Figlio(m, "categoria0")->height(), qRound(24 * scala)); // 360 twips
+        QCOMPARE(Figlio(m, "categoria0")->font().pointSizeF(), 15.75 * scala);
+        QVERIFY(Intera(Figlio<QLabel>(m, "sottotitolo")));
+        QCOMPARE(Figlio(m, "libro3")->pos(), QPoint(36, 499) * scala);
+        QCOMPARE(Figlio(m, "libro11")->pos(), QPoint(551, 439) * scala);
+        QCOMPARE(Figlio<QLabel>(m, "libro11")->pixmap().size(), QSize(32, 32) * scala);
         QCOMPARE(Figlio(m, "categoria0")->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(Figlio(m, "esci")->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(Figlio(m, "cornice")->isHidden());
@@ -83,7 +111,7 @@ private slots:
         QVERIFY(b->suoni.suonati.isEmpty());
         // A short index keeps the menu; a missing written index does not.
         const bool aperta = record > ultimo;
-        QCOMPARE(QPoint(b->menu.Esercizi()->isVisible(), b->menu.isVisible()), QPoint(aperta, !aperta));
+        QCOMPARE(QPoint(b->menu.Esercizi() && b->menu.Esercizi()->isVisible(), b->menu.isVisible()), QPoint(aperta, !aperta));
         if (aperta)
             QCOMPARE(b->menu.Esercizi()->windowTitle(), QStringLiteral("Zelora: ") + cartella);
         QCOMPARE(Globali::TitoloIndice.value(ultimo) + '|' + Globali::TitoloScritto.value(1),
@@ -129,6 +157,17 @@ private slots:
         QCOMPARE(Figlio<QLabel>(m, "libro5")->pixmap().toImage(), ImmagineLibroChiuso().toImage());
         for (const char* voce : {"esci", "categoria5", "info"})
             QCOMPARE(Figlio(m, voce)->font().pointSizeF(), 16.0);
+        // Every caption whole, enlarged under the pointer and back at 16 points.
+        QStringList voci{"esci", "info"};
+        for (int i = 0; i < 12; ++i)
+            voci << QStringLiteral("categoria%1").arg(i);
+        for (const QString& voce : voci) {
+            QTest::mouseMove(Figlio(m, voce), QPoint(2, 2));
+            QVERIFY2(Figlio(m, voce)->font().pointSizeF() == 18 && Intera(Figlio<QLabel>(m, voce)), qPrintable(voce));
+        }
+        QTest::mouseMove(Figlio(m, "pannello"), QPoint(5, 5));
+        for (const QString& voce : voci)
+            QVERIFY2(Intera(Figlio<QLabel>(m, voce)), qPrintable(voce));
     }
 
     void informazioniEdEsci()

@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 
 namespace {
@@ -41,9 +42,7 @@ const PosizioneEtichetta Posizioni[14] = {
     {"Esci", 10800, 7485, 645},
     {"Info", 8520, 7485, 570},
 };
-// Labels are drawn a little taller than designed so that the 18-point hover
-// size is not clipped.
-const int AltezzaVisibile = 450;
+const int AltezzaEtichetta = 360;
 
 int LeftLibro(int i)
 {
@@ -52,6 +51,15 @@ int LeftLibro(int i)
     if (i == 8 || i == 9 || i == 11)
         return 8265;
     return 4380;
+}
+
+// Colours by palette, not style sheet: the menu is the first thing shown,
+// and style sheets are slow to set up.
+void Colora(QWidget* w, QPalette::ColorRole ruolo, const QColor& colore)
+{
+    QPalette p = w->palette();
+    p.setColor(ruolo, colore);
+    w->setPalette(p);
 }
 
 QColor SfondoLibro(int i)
@@ -70,22 +78,19 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     setObjectName(QStringLiteral("MenuPrincipale"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    setPalette(pal);
+    Colora(this, QPalette::Window, QColor(0, 0, 128));
 
     m_pannello = new QLabel(this);
     m_pannello->setObjectName(QStringLiteral("pannello"));
     m_pannello->resize(tw(12000), tw(9000));
-    m_pannello->setPixmap(ImmagineSfondo(m_pannello->size()));
     m_pannello->setMouseTracking(true);
     m_pannello->installEventFilter(this);
 
     m_cornice = new QFrame(m_pannello);
     m_cornice->setObjectName(QStringLiteral("cornice"));
-    m_cornice->setFrameShape(QFrame::Box);
-    m_cornice->setLineWidth(2);
-    m_cornice->setStyleSheet(QStringLiteral("QFrame { border: 2px solid rgb(200,0,0); }"));
+    m_cornice->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_cornice->setLineWidth(px(2));
+    Colora(m_cornice, QPalette::WindowText, QColor(200, 0, 0));
     m_cornice->setVisible(false);
     m_cornice->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -95,18 +100,14 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
         e->setObjectName(i == VoceEsci   ? QStringLiteral("esci")
                          : i == VoceInfo ? QStringLiteral("info")
                                          : QStringLiteral("categoria%1").arg(i));
-        e->setGeometry(tw(Posizioni[i].left), tw(Posizioni[i].top), tw(Posizioni[i].width),
-                       tw(AltezzaVisibile));
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSizeF(15.75);
-        f.setBold(true);
-        e->setFont(f);
+        e->move(tw(Posizioni[i].left), tw(Posizioni[i].top));
         e->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const QColor colore = i < 12 ? QColor(0, 0, 128) : QColor(255, 255, 255);
-        e->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }").arg(colore.name()));
+        Colora(e, QPalette::WindowText, colore);
         e->setMouseTracking(true);
         e->installEventFilter(this);
         m_etichette[i] = e;
+        ImpostaDimensione(i, 15.75);
     }
     for (int i = 0; i < 12; ++i) {
         auto* l = new EtichettaPremibile(QString(), m_pannello);
@@ -116,9 +117,7 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
         l->setGeometry(tw(LeftLibro(i)), tw(Posizioni[i].top), tw(480), tw(480));
         l->setAlignment(Qt::AlignCenter);
         l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, SfondoLibro(i));
-        l->setPalette(p);
+        Colora(l, QPalette::Window, SfondoLibro(i));
         l->setPixmap(ImmagineLibroChiuso());
         l->setCursor(CursoreMano());
         l->setMouseTracking(true);
@@ -128,35 +127,33 @@ MenuPrincipale::MenuPrincipale(QWidget* parent)
     m_sottotitolo = new QLabel(m_pannello);
     m_sottotitolo->setObjectName(QStringLiteral("sottotitolo"));
     m_sottotitolo->setGeometry(tw(3900), tw(1875), tw(4110), tw(630));
-    m_sottotitolo->setFont(QFont(QStringLiteral("Verdana"), 9.75));
-    m_sottotitolo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,128); background: transparent; }"));
+    m_sottotitolo->setFont(Carattere(QStringLiteral("Verdana"), 9.75));
+    Colora(m_sottotitolo, QPalette::WindowText, QColor(0, 0, 128));
     m_sottotitolo->setAlignment(Qt::AlignCenter);
     m_sottotitolo->setWordWrap(true);
-    m_sottotitolo->setText(QStringLiteral("Un progetto libero per la scuola primaria e media,\nper gli adulti e per gli stranieri"));
+    m_sottotitolo->setText(QStringLiteral("Un progetto libero per la scuola primaria e media, per gli adulti e per gli stranieri"));
     auto* linea = new QFrame(m_pannello);
     linea->setObjectName(QStringLiteral("linea"));
     linea->setGeometry(tw(1200), tw(3600), tw(9600), tw(30));
-    linea->setStyleSheet(QStringLiteral("background-color: rgb(0,0,128);"));
+    linea->setAutoFillBackground(true);
+    Colora(linea, QPalette::Window, QColor(0, 0, 128));
     // The teacher's view of the class: small, and without the pupils' highlight.
     auto* classe = new EtichettaPremibile(QStringLiteral("Classe"), m_pannello);
     classe->setObjectName(QStringLiteral("classe"));
     classe->setGeometry(tw(9360), tw(7560), tw(900), tw(300));
-    QFont piccolo(QStringLiteral("Arial"));
-    piccolo.setPointSizeF(9.75);
-    piccolo.setBold(true);
-    classe->setFont(piccolo);
-    classe->setStyleSheet(QStringLiteral("QLabel { color: rgb(255,255,255); background: transparent; }"));
+    classe->setFont(Carattere(QStringLiteral("Arial"), 9.75, true));
+    Colora(classe, QPalette::WindowText, QColor(255, 255, 255));
     connect(classe, &EtichettaPremibile::premuta, this, [this] {
         FinestraClasse finestra(this);
         finestra.exec();
     });
 
-    // Start-up, in order: panel centred, exercise window prepared hidden,
-    // pointers and books, folders of the categories.
+    // Start-up, in order: panel centred, pointers and books, folders of the
+    // categories. The exercise window, the heaviest part, is made when the
+    // first category is chosen: nothing of it shows before.
     const QRect schermo = QGuiApplication::primaryScreen()->geometry();
     m_pannello->move((schermo.width() - m_pannello->width()) / 2,
                      (schermo.height() - m_pannello->height()) / 2);
-    CreaFinestraEsercizi();
     for (int i = 0; i < 12; ++i)
         m_etichette[i]->setCursor(CursoreMano());
     for (int i = 0; i < 12; ++i)
@@ -274,11 +271,13 @@ bool MenuPrincipale::LeggiIndiceScritto()
     return false;
 }
 
-void MenuPrincipale::ImpostaDimensione(QLabel* etichetta, double punti)
+void MenuPrincipale::ImpostaDimensione(int indice, double punti)
 {
-    QFont f = etichetta->font();
-    f.setPointSizeF(punti);
-    etichetta->setFont(f);
+    QLabel* e = m_etichette[indice];
+    e->setFont(Carattere(QStringLiteral("Arial"), punti, true));
+    // A caption is never cut: its label grows with it beyond the design size.
+    const QSize testo = e->sizeHint();
+    e->resize(qMax(tw(Posizioni[indice].width), testo.width()), qMax(tw(AltezzaEtichetta), testo.height()));
 }
 
 void MenuPrincipale::Incornicia(int indice)
@@ -291,8 +290,8 @@ void MenuPrincipale::Incornicia(int indice)
 
 void MenuPrincipale::etichettaSorvolata(int indice)
 {
+    ImpostaDimensione(indice, 18);
     Incornicia(indice);
-    ImpostaDimensione(m_etichette[indice], 18);
     m_evidenziato = true;
 }
 
@@ -311,13 +310,17 @@ void MenuPrincipale::sfondoSorvolato()
     m_cornice->setVisible(false);
     for (QLabel* l : m_libri)
         l->setPixmap(ImmagineLibroChiuso());
-    for (QLabel* e : m_etichette)
-        ImpostaDimensione(e, 16);
+    for (int i = 0; i < 14; ++i)
+        ImpostaDimensione(i, 16);
 }
 
 bool MenuPrincipale::eventFilter(QObject* oggetto, QEvent* evento)
 {
     const auto tipo = evento->type();
+    if (oggetto == m_pannello && tipo == QEvent::Paint) {
+        QPainter g(m_pannello);
+        DisegnaSfondo(g, m_pannello->size());
+    }
     if (tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(oggetto, evento);
     for (int i = 0; i < 14; ++i) {

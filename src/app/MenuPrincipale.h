@@ -19,6 +19,7 @@ public:
     // window takes the place of the menu.
     void ScegliCategoria(int indice);
 
+    // The exercise window; null until a category is chosen.
     FinestraEsercizi* Esercizi() const { return m_esercizi; }
 
 signals:
@@ -42,7 +43,8 @@ private:
     // the message, when the file is missing or short.
     bool LeggiIndice();
     bool LeggiIndiceScritto();
-    void ImpostaDimensione(QLabel* etichetta, double punti);
+    // The caption of entry indice at a size in points.
+    void ImpostaDimensione(int indice, double punti);
     void etichettaCliccata(int indice);
     // The book beside a category shows its index without leaving the menu.
     void libroCliccato(int indice);

@@ -39,6 +39,18 @@ std::vector<VoceOpzione> Tabella()
                  ? QString()
                  : QStringLiteral("la cartella delle schede %1 non esiste").arg(o.cartellaSchede);
          }},
+        {QCommandLineOption(QStringLiteral("scala"),
+                            QStringLiteral("Ingrandisce tutte le finestre di N volte (per esempio 1, 1.5 o 2; da 0.5 "
+                                           "a 5) invece della misura più grande che lo schermo contiene. Con 1 le "
+                                           "finestre hanno la misura di uno schermo di 800 x 600 pixel."),
+                            QStringLiteral("N")),
+         [](Opzioni& o, const QString& v) {
+             bool numero = false;
+             o.scala = QString(v).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&numero);
+             return numero && o.scala >= 0.5 && o.scala <= 5
+                 ? QString()
+                 : QStringLiteral("la scala deve essere un numero da 0.5 a 5, non %1").arg(v);
+         }},
         {QCommandLineOption(QStringLiteral("verifica-avvio"),
                             QStringLiteral("Senza mostrare finestre, apre ogni categoria dal menu, il suo "
                                            "indice e il primo esercizio, poi esce: 0 se tutto funziona, "
@@ -47,7 +59,8 @@ std::vector<VoceOpzione> Tabella()
              o.verificaAvvio = true;
              return QString();
          }},
-        {QCommandLineOption(QStringLiteral("schermata"), QStringLiteral("Salva il menu in FILE (PNG) ed esce."),
+        {QCommandLineOption(QStringLiteral("schermata"), QStringLiteral("Salva il menu in FILE (PNG) ed esce; in una cartella, le schermate di "
+                                           "ogni finestra."),
                             QStringLiteral("FILE")),
          [cartella](Opzioni& o, const QString& v) {
              o.schermata = cartella(v);

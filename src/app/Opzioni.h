@@ -8,6 +8,7 @@
 struct Opzioni {
     QString cartellaSchede; // --schede: the folder that plays "Schede personali"
     bool verificaAvvio = false; // --verifica-avvio
+    double scala = 0; // --scala: 0 when the screen chooses it
     QString schermata; // --schermata (hidden): the main menu as a PNG, for the build
 };
 

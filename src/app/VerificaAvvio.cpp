@@ -6,12 +6,17 @@
 #include "content/Percorsi.h"
 #include "platform/Messaggi.h"
 #include "platform/Suono.h"
+#include "platform/Twips.h"
 #include "records/Scheda.h"
+#include "windows/FinestraClasse.h"
 #include "windows/FinestraEsercizi.h"
+#include "windows/FinestraScheda.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QScreen>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -185,15 +190,63 @@ int VerificaAvvio(QString& out, QString& err)
     return verifica.Esegui(out, err);
 }
 
+namespace {
+bool Salva(QWidget& finestra, const QString& file, QString& err)
+{
+    QCoreApplication::processEvents();
+    if (finestra.grab().save(file, "PNG"))
+        return true;
+    err = QStringLiteral("zelora: non riesco a salvare la schermata in %1\n").arg(file);
+    return false;
+}
+
+// The whole screen with the main menu, an exercise of each way of answering
+// (the list, a double-click, a drag), a record sheet and the class overview,
+// into a folder.
+int SalvaSchermate(const QString& cartella, QString& err)
+{
+    ImpostaGestoreMessaggi([](const Messaggio&) { return Risposta::Ok; });
+    MenuPrincipale menu;
+    menu.resize(QGuiApplication::primaryScreen()->size());
+    menu.show();
+    bool salvate = Salva(menu, cartella + QStringLiteral("/menu.png"), err);
+    const struct {
+        int categoria, esercizio;
+        const char* nome;
+    } esempi[] = {{4, 31, "elenco"}, {0, 3, "doppio-clic"}, {9, 0, "trascinamento"}};
+    for (const auto& esempio : esempi) {
+        menu.ScegliCategoria(esempio.categoria);
+        FinestraEsercizi* esercizi = menu.Esercizi();
+        if (!esercizi)
+            return 1;
+        if (QAction* voce = Voce(esercizi, "voceEsercizio", esempio.esercizio))
+            voce->trigger();
+        salvate = salvate && Salva(*esercizi, cartella + QStringLiteral("/esercizio-%1.png").arg(QLatin1String(esempio.nome)), err);
+        delete esercizi;
+    }
+    Globali::NomeAlunno = QStringLiteral("Anna");
+    const QStringList giudizi{QStringLiteral("OTTIMO"), QStringLiteral("DISCRETO"), QStringLiteral("INSUFF.")};
+    for (int i = 0; i < giudizi.size(); ++i) {
+        Globali::EsercizioFatto[i] = true;
+        Globali::Giudizio[i] = giudizi[i];
+    }
+    FinestraScheda scheda;
+    scheda.show();
+    salvate = salvate && Salva(scheda, cartella + QStringLiteral("/scheda.png"), err);
+    FinestraClasse classe;
+    classe.show();
+    salvate = salvate && Salva(classe, cartella + QStringLiteral("/classe.png"), err);
+    ImpostaGestoreMessaggi({});
+    return salvate ? 0 : 1;
+}
+} // namespace
+
 int SalvaSchermata(const QString& file, QString& err)
 {
+    if (QFileInfo(file).isDir())
+        return SalvaSchermate(file, err);
     MenuPrincipale menu;
-    menu.resize(800, 600);
+    menu.resize(tw(12000), tw(9000));
     menu.show();
-    QCoreApplication::processEvents();
-    if (!menu.grab().save(file, "PNG")) {
-        err = QStringLiteral("zelora: non riesco a salvare la schermata in %1\n").arg(file);
-        return 1;
-    }
-    return 0;
+    return Salva(menu, file, err) ? 0 : 1;
 }

@@ -11,6 +11,9 @@
 // Italian line in err naming the category and what failed.
 int VerificaAvvio(QString& out, QString& err);
 
-// zelora --schermata FILE: the main menu drawn offscreen at 800 × 600 and
-// saved as PNG (the build takes the AppStream screenshot with it).
+// zelora --schermata FILE: the main menu drawn offscreen at the screen's
+// scale (800 × 600 on the offscreen platform's screen) and saved as PNG (the
+// build takes the AppStream screenshot with it). Given a folder, the whole
+// screen with the main menu, an exercise of each way of answering and a
+// record sheet go there (scripts/schermate.sh).
 int SalvaSchermata(const QString& file, QString& err);

@@ -1,5 +1,7 @@
 #include "platform/CasellaTesto.h"
 
+#include "platform/Twips.h"
+
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -20,12 +22,27 @@ CasellaTesto::CasellaTesto(QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     // The box never shows a text caret.
     setCursorWidth(0);
+    document()->setDocumentMargin(px(4));
     ImpostaFontPredefinito(QFont(QStringLiteral("Arial"), 12));
     m_daModello = {0};
     m_daVista = {0};
     connect(this, &QTextEdit::selectionChanged, this, &CasellaTesto::SelezioneDallaVista);
     connect(this, &QTextEdit::cursorPositionChanged, this, &CasellaTesto::SelezioneDallaVista);
     ImpostaModello(&m_proprio);
+}
+
+void CasellaTesto::ImpostaSenzaScorrimento()
+{
+    m_senzaScorrimento = true;
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A drag to the line break that ends the text, or a selection made by the
+    // program, would scroll the box: it goes back to the top at once.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valore) {
+        if (valore != 0)
+            verticalScrollBar()->setValue(0);
+    });
+    verticalScrollBar()->setValue(0);
 }
 
 void CasellaTesto::ImpostaModello(TestoFormattato* modello)
@@ -47,7 +64,9 @@ void CasellaTesto::ImpostaModello(TestoFormattato* modello)
 void CasellaTesto::ImpostaFontPredefinito(const QFont& font)
 {
     m_famiglia = font.family();
-    document()->setDefaultFont(font);
+    QFont vista(font);
+    vista.setPointSizeF(pt(font.pointSizeF()));
+    document()->setDefaultFont(vista);
     m_proprio.ImpostaFormatoIniziale(font.bold(), font.pointSizeF());
 }
 
@@ -57,7 +76,7 @@ QTextCharFormat FormatoVista(const FormatoCarattere& f)
     QTextCharFormat fmt;
     fmt.setForeground(QColor(f.colore));
     fmt.setFontWeight(f.grassetto ? QFont::Bold : QFont::Normal);
-    fmt.setFontPointSize(f.dimensione);
+    fmt.setFontPointSize(pt(f.dimensione));
     return fmt;
 }
 
@@ -279,6 +298,8 @@ void CasellaTesto::mouseMoveEvent(QMouseEvent* e)
         return;
     // The base class only scrolls a box taller than its text while the
     // pointer is held outside it (it calls back here as it scrolls).
+    if (!m_segnaTesto)
+        return;
     QTextEdit::mouseMoveEvent(e);
     if (m_primoCarattere >= 0 && (e->buttons() & Qt::LeftButton))
         SeguiPuntatore(e->position().toPoint());
@@ -290,7 +311,8 @@ void CasellaTesto::mouseReleaseEvent(QMouseEvent* e)
     if (!m_ingresso)
         return;
     if (m_primoCarattere >= 0 && e->button() == Qt::LeftButton) {
-        SeguiPuntatore(e->position().toPoint());
+        if (m_segnaTesto)
+            SeguiPuntatore(e->position().toPoint());
         m_primoCarattere = -1;
     }
     QTextEdit::mouseReleaseEvent(e);
@@ -307,6 +329,14 @@ void CasellaTesto::mouseDoubleClickEvent(QMouseEvent* e)
     const int posizione = PosizioneInPunto(e->position().toPoint());
     m_modello->SelezionaParola(posizione);
     emit doppioClic(posizione);
+}
+
+void CasellaTesto::wheelEvent(QWheelEvent* e)
+{
+    if (m_senzaScorrimento)
+        e->ignore();
+    else
+        QTextEdit::wheelEvent(e);
 }
 
 void CasellaTesto::keyPressEvent(QKeyEvent* e)

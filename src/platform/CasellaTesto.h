@@ -27,9 +27,14 @@ public:
     TestoFormattato& Modello() { return *m_modello; }
     const TestoFormattato& Modello() const { return *m_modello; }
 
-    // The font family shown, and the weight and size of text put into the
-    // box's own empty model.
+    // The font family shown, and the weight and size (as designed: the box
+    // shows every size at the scale) of text put into the box's own empty model.
     void ImpostaFontPredefinito(const QFont& font);
+    // An item box: its text never scrolls (no scroll bars, the wheel and
+    // drags leave the first line at the top).
+    void ImpostaSenzaScorrimento();
+    // Whether a drag marks text (on by default).
+    void ImpostaSegnaTesto(bool segna) { m_segnaTesto = segna; }
 
     // The model operations the page windows use.
     QString Testo() const { return m_modello->Testo(); }
@@ -66,6 +71,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     void Ridisegna();
@@ -85,6 +91,8 @@ private:
     QVector<int> m_daModello; // model index -> display index, size n + 1
     QVector<int> m_daVista; // display index -> model index, size d + 1
     bool m_ingresso = true;
+    bool m_senzaScorrimento = false;
+    bool m_segnaTesto = true;
     bool m_sincronizzo = false;
     QString m_famiglia;
     // The drag under way: the displayed character it started on (-1: none),

@@ -1,5 +1,7 @@
 #include "platform/Immagini.h"
 
+#include "platform/Twips.h"
+
 #include <QAction>
 #include <QLinearGradient>
 #include <QMenu>
@@ -8,11 +10,19 @@
 #include <QPainterPath>
 
 namespace {
+// A transparent picture of l x a design pixels at the scale.
 QPixmap Vuota(int l, int a)
 {
-    QPixmap p(l, a);
+    QPixmap p(px(l), px(a));
     p.fill(Qt::transparent);
     return p;
+}
+
+// Pictures are drawn in design pixels.
+void Prepara(QPainter& g)
+{
+    g.setRenderHint(QPainter::Antialiasing);
+    g.scale(Scala(), Scala());
 }
 } // namespace
 
@@ -20,7 +30,7 @@ QPixmap ImmagineSpunta()
 {
     QPixmap p = Vuota(16, 16);
     QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
+    Prepara(g);
     g.setPen(QPen(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     g.drawPolyline(QPolygonF({QPointF(3, 8.5), QPointF(6.5, 12), QPointF(13, 4)}));
     return p;
@@ -30,7 +40,7 @@ QPixmap ImmagineMatita()
 {
     QPixmap p = Vuota(16, 16);
     QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
+    Prepara(g);
     g.translate(8, 8);
     g.rotate(-45);
     g.setPen(QPen(QColor(60, 60, 60), 0.8));
@@ -47,7 +57,7 @@ QPixmap ImmagineLibroChiuso()
 {
     QPixmap p = Vuota(32, 32);
     QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
+    Prepara(g);
     g.setPen(QPen(QColor(90, 0, 0), 1));
     g.setBrush(QColor(200, 30, 30));
     g.drawRoundedRect(QRectF(7, 4, 18, 24), 2, 2);
@@ -63,7 +73,7 @@ QPixmap ImmagineLibroAperto()
 {
     QPixmap p = Vuota(32, 32);
     QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
+    Prepara(g);
     g.setPen(QPen(QColor(90, 0, 0), 1));
     g.setBrush(QColor(200, 30, 30));
     g.drawRect(QRectF(2, 9, 28, 16));
@@ -92,7 +102,7 @@ QPixmap ImmagineStampante()
 {
     QPixmap p = Vuota(32, 32);
     QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
+    Prepara(g);
     g.setPen(QPen(QColor(40, 40, 40), 1));
     g.setBrush(Qt::white);
     g.drawRect(QRectF(9, 3, 14, 10));
@@ -108,38 +118,34 @@ QPixmap ImmagineStampante()
     return p;
 }
 
-QPixmap ImmagineSfondo(const QSize& dimensione)
+void DisegnaSfondo(QPainter& g, const QSize& dimensione)
 {
-    QPixmap p(dimensione);
-    QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient cielo(0, 0, 0, dimensione.height());
+    // Drawn on the design's 800 x 600 pixels, stretched to the size.
+    g.scale(dimensione.width() / 800.0, dimensione.height() / 600.0);
+    QLinearGradient cielo(0, 0, 0, 600);
     cielo.setColorAt(0, QColor(250, 246, 228));
     cielo.setColorAt(1, QColor(222, 232, 246));
-    g.fillRect(p.rect(), cielo);
+    g.fillRect(QRect(0, 0, 800, 600), cielo);
     // A sheet of lined exercise paper as the background of the menu.
     g.setPen(QPen(QColor(170, 200, 230), 1));
-    for (int y = 40; y < dimensione.height(); y += 30)
-        g.drawLine(0, y, dimensione.width(), y);
+    for (int y = 40; y < 600; y += 30)
+        g.drawLine(0, y, 800, y);
     g.setPen(QPen(QColor(230, 150, 150), 2));
-    g.drawLine(24, 0, 24, dimensione.height());
+    g.drawLine(24, 0, 24, 600);
     // A dark plate under "Info" and "Esci", whose captions are white.
-    const double sx = dimensione.width() / 800.0;
-    const double sy = dimensione.height() / 600.0;
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(0, 0, 128));
-    g.drawRoundedRect(QRectF(550 * sx, 488 * sy, 240 * sx, 42 * sy), 8, 8);
+    g.drawRoundedRect(QRectF(550, 488, 240, 42), 8, 8);
     QFont titolo(QStringLiteral("Arial"), 48, QFont::Bold);
     g.setFont(titolo);
     g.setPen(QColor(0, 0, 128));
-    g.drawText(QRect(0, 20, dimensione.width(), 90), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("Zelora"));
+    g.drawText(QRect(0, 20, 800, 90), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Zelora"));
     QFont sotto(QStringLiteral("Arial"), 16, QFont::Normal, true);
     g.setFont(sotto);
     g.setPen(QColor(60, 60, 110));
-    g.drawText(QRect(0, 95, dimensione.width(), 30), Qt::AlignHCenter | Qt::AlignVCenter,
+    g.drawText(QRect(0, 95, 800, 30), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("esercizi di analisi grammaticale"));
-    return p;
 }
 
 QCursor CursoreMano()

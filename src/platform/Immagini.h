@@ -6,13 +6,16 @@
 #include <QPixmap>
 
 class QMenuBar;
+class QPainter;
 
 QPixmap ImmagineSpunta(); // black tick, 16 x 16
 QPixmap ImmagineMatita(); // pencil, 16 x 16
 QPixmap ImmagineLibroChiuso(); // closed red book, 32 x 32
 QPixmap ImmagineLibroAperto(); // open book, 32 x 32
 QPixmap ImmagineStampante(); // printer icon for the print buttons
-QPixmap ImmagineSfondo(const QSize& dimensione); // main menu background
+// The main menu's background, painted where it is needed rather than kept
+// as a picture the size of the screen.
+void DisegnaSfondo(QPainter& g, const QSize& dimensione);
 QCursor CursoreMano(); // the pointing hand of clickable places
 
 // Gives one entry of a submenu of the menu bar (both addressed by position)

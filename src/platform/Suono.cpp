@@ -8,9 +8,12 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTemporaryDir>
-#include <QUrl>
+
+#ifndef ZELORA_MODULI_RELATIVI
+#define ZELORA_MODULI_RELATIVI "."
+#endif
 
 namespace {
 RiproduttoreSuoni& riproduttoreCorrente()
@@ -19,64 +22,57 @@ RiproduttoreSuoni& riproduttoreCorrente()
     return r;
 }
 
-// A cue file as it was when it was checked, and its effect: none when the
-// file is not a WAV the back-end can play (handing it a broken one can hang
-// the next cue for good).
+// The back-end that plays the cues is a module loaded with the first one
+// (src/platform/suono): a start, and a run without cues, go without Qt
+// Multimedia and the audio libraries. It lies beside the program (the build
+// tree, a portable copy) or in the installation's library folder; without it
+// the cues are silent.
+RiproduttoreSuoni RiproduttoreQt()
+{
+    const QString cartella = QCoreApplication::applicationDirPath();
+    for (const QString& dove : {cartella, cartella + QStringLiteral("/" ZELORA_MODULI_RELATIVI)}) {
+        QLibrary modulo(dove + QStringLiteral("/zelora-suono"));
+        if (auto suona = reinterpret_cast<void (*)(const QString&)>(modulo.resolve("ZeloraSuona")))
+            return suona;
+    }
+    return [](const QString&) {};
+}
+
+// A cue file as it was when it was checked, and the private copy of the bytes
+// checked that the back-end reads: none when the file is not a WAV it can play
+// (handing it a broken one can hang the next cue for good), and a file changed
+// after the check never reaches it.
 struct CueControllato {
     qint64 dimensione = -1;
     QDateTime modificato;
-    QSoundEffect* effetto = nullptr;
+    QString copia;
 };
 
-// The cues checked so far. Their effects belong to the application, and are
-// forgotten with it.
-QHash<QString, CueControllato>& cueControllati()
-{
-    static QHash<QString, CueControllato> cue;
-    return cue;
-}
-
-// The back-end reads a private copy of the bytes checked, so that a file
-// changed after the check never reaches it.
-QSoundEffect* EffettoDa(const QByteArray& contenuto)
+QString CopiaDa(const QByteArray& contenuto)
 {
     static QTemporaryDir copie;
     static int numero = 0;
     QFile copia(copie.filePath(QStringLiteral("%1.wav").arg(++numero)));
     if (!copie.isValid() || !copia.open(QIODevice::WriteOnly) || copia.write(contenuto) != contenuto.size()
         || !copia.flush())
-        return nullptr;
-    static QCoreApplication* collegata = nullptr;
-    QCoreApplication* applicazione = QCoreApplication::instance();
-    if (!applicazione)
-        return nullptr;
-    if (collegata != applicazione)
-        QObject::connect(applicazione, &QObject::destroyed, [] { cueControllati().clear(); });
-    collegata = applicazione;
-    auto* effetto = new QSoundEffect(applicazione);
-    effetto->setSource(QUrl::fromLocalFile(copia.fileName()));
-    return effetto;
+        return {};
+    return copia.fileName();
 }
 
 void RiproduciConQt(const QString& percorsoFile)
 {
-    QHash<QString, CueControllato>& cue = cueControllati();
-    // A new cue stops the one still playing.
-    for (const CueControllato& c : cue)
-        if (c.effetto)
-            c.effetto->stop();
+    static const RiproduttoreSuoni suona = RiproduttoreQt();
+    static QHash<QString, CueControllato> cue;
     const QFileInfo info(percorsoFile);
     CueControllato& c = cue[percorsoFile];
     if (c.dimensione != info.size() || c.modificato != info.lastModified()) {
-        if (c.effetto)
-            c.effetto->deleteLater();
-        c = CueControllato{info.size(), info.lastModified(), nullptr};
+        c = CueControllato{info.size(), info.lastModified(), {}};
         QByteArray contenuto;
         if (LeggiFile(percorsoFile, contenuto, LimiteFileSuono) && ControllaWav(contenuto).difetto == DifettoWav::Nessuno)
-            c.effetto = EffettoDa(contenuto);
+            c.copia = CopiaDa(contenuto);
     }
-    if (c.effetto)
-        c.effetto->play();
+    // An empty name only stops the cue still playing.
+    suona(c.copia);
 }
 } // namespace
 

@@ -42,19 +42,11 @@ QColor Inchiostro(const QString& giudizio)
     return QColor(0, 0, 255);
 }
 
-QFont Carattere(double punti, bool grassetto = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
-
 QPushButton* Pulsante(QWidget* genitore, const char* nome, const QString& testo)
 {
     auto* b = new QPushButton(testo, genitore);
     b->setObjectName(QLatin1String(nome));
-    b->setFont(Carattere(9.75, true));
+    b->setFont(Carattere(QStringLiteral("Arial"), 9.75, true));
     b->setMinimumSize(tw(1400), tw(420));
     b->setCursor(CursoreMano());
     b->setAutoDefault(false);
@@ -89,20 +81,20 @@ void FinestraClasse::CreaControlli()
     colonna->setSpacing(tw(90));
     auto* titolo = new QLabel(QStringLiteral("Classe: ") + NomeClasse(), this);
     titolo->setObjectName(QStringLiteral("titolo"));
-    titolo->setFont(Carattere(12, true));
+    titolo->setFont(Carattere(QStringLiteral("Arial"), 12, true));
     titolo->setStyleSheet(QStringLiteral("QLabel { color: rgb(0,0,255); }"));
     auto* cartella = new QLabel(QStringLiteral("Schede personali lette da ") + QDir::toNativeSeparators(m_classe.cartella), this);
     cartella->setObjectName(QStringLiteral("cartella"));
-    cartella->setFont(Carattere(8.25));
+    cartella->setFont(Carattere(QStringLiteral("Arial"), 8.25));
     colonna->addWidget(titolo);
     colonna->addWidget(cartella);
 
     auto* scelta = new QHBoxLayout;
     auto* etichetta = new QLabel(QStringLiteral("Tabella:"), this);
-    etichetta->setFont(Carattere(9.75, true));
+    etichetta->setFont(Carattere(QStringLiteral("Arial"), 9.75, true));
     m_scelta = new QComboBox(this);
     m_scelta->setObjectName(QStringLiteral("scelta"));
-    m_scelta->setFont(Carattere(9.75));
+    m_scelta->setFont(Carattere(QStringLiteral("Arial"), 9.75));
     m_scelta->addItem(QStringLiteral("Riepilogo della classe"));
     for (int c = 0; c < NumeroCategorie; ++c)
         m_scelta->addItem(QString::fromUtf8(DatiCategoria(c).cartella));
@@ -114,12 +106,12 @@ void FinestraClasse::CreaControlli()
 
     m_griglia = new QTableWidget(this);
     m_griglia->setObjectName(QStringLiteral("griglia"));
-    m_griglia->setFont(Carattere(9));
+    m_griglia->setFont(Carattere(QStringLiteral("Arial"), 9));
     m_griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_griglia->setSelectionMode(QAbstractItemView::NoSelection);
     m_griglia->setWordWrap(false);
-    m_griglia->horizontalHeader()->setFont(Carattere(8.25, true));
-    m_griglia->verticalHeader()->setFont(Carattere(9, true));
+    m_griglia->horizontalHeader()->setFont(Carattere(QStringLiteral("Arial"), 8.25, true));
+    m_griglia->verticalHeader()->setFont(Carattere(QStringLiteral("Arial"), 9, true));
     m_griglia->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     colonna->addWidget(m_griglia, 1);
 
@@ -182,7 +174,7 @@ void FinestraClasse::MostraTabella(int scelta)
             cella->setBackground(conteggio ? QColor(224, 224, 224) : Sfondo(giudizio));
             cella->setForeground(conteggio ? QColor(0, 0, 0) : Inchiostro(giudizio));
             if (conteggio)
-                cella->setFont(Carattere(9, true));
+                cella->setFont(Carattere(QStringLiteral("Arial"), 9, true));
             m_griglia->setItem(r, c - 1, cella);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "content/Catalogo.h"
 #include "content/Globali.h"
+#include "exercise/RegoleRisposta.h"
 #include "platform/CasellaTesto.h"
 #include "platform/Immagini.h"
 #include "platform/Messaggi.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 const int AltezzaRiga = 930;
@@ -26,6 +28,9 @@ const int ColonnaCasella[2] = {930, 5880};
 const int LarghezzaCasella = 4020;
 const int ElencoLeft = 10020;
 const int ElencoLarghezza = 1860;
+// The frame behind the selected item reaches into the gaps between the rows.
+const int MargineCornice = 45;
+const int IndirizzoTop = 8130;
 
 const QString TestoPrompt = QStringLiteral("Scegli un esercizio nel menu qui sopra");
 
@@ -47,9 +52,7 @@ EtichettaNumero::EtichettaNumero(QWidget* parent)
     : EtichettaPremibile(QString(), parent)
 {
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont f(QStringLiteral("Arial"), 12);
-    f.setBold(true);
-    setFont(f);
+    setFont(Carattere(QStringLiteral("Arial"), 12, true));
     Mostra(StatoNumero{QString(), MotoreEsercizio::Grigio, MotoreEsercizio::Bianco, false});
 }
 
@@ -103,6 +106,7 @@ void FinestraEsercizi::CreaMenu()
 {
     QMenuBar* barra = menuBar();
     barra->setNativeMenuBar(false);
+    barra->installEventFilter(this);
     auto voce = [](QMenu* menu, const char* nome, const QString& caption) {
         QAction* a = menu->addAction(QString());
         a->setObjectName(QLatin1String(nome));
@@ -170,35 +174,34 @@ void FinestraEsercizi::CreaControlli()
     pal.setColor(QPalette::Window, QColor(224, 224, 224));
     pannello->setPalette(pal);
     setCentralWidget(pannello);
+    pannello->installEventFilter(this);
     setFixedSize(tw(12000), tw(9000));
 
     m_titolo = new QLabel(pannello);
     m_titolo->setObjectName(QStringLiteral("titolo"));
     m_titolo->setGeometry(tw(150), tw(60), tw(11700), tw(360));
-    QFont titolo(QStringLiteral("Arial"), 12);
-    titolo.setBold(true);
-    m_titolo->setFont(titolo);
+    m_titolo->setFont(Carattere(QStringLiteral("Arial"), 12, true));
     m_titolo->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
 
     m_consegna = new QLabel(pannello);
     m_consegna->setObjectName(QStringLiteral("consegna"));
     m_consegna->setGeometry(tw(150), tw(450), tw(11700), tw(690));
     m_consegna->setWordWrap(true);
-    QFont consegna(QStringLiteral("Arial"), 11);
-    consegna.setBold(true);
-    m_consegna->setFont(consegna);
+    m_consegna->setFont(Carattere(QStringLiteral("Arial"), 11, true));
     m_consegna->setStyleSheet(QStringLiteral("color: rgb(128,0,0);"));
 
     m_indirizzo = new QLabel(pannello);
     m_indirizzo->setObjectName(QStringLiteral("indirizzo"));
-    m_indirizzo->setGeometry(tw(150), tw(8130), tw(6000), tw(255));
-    m_indirizzo->setFont(QFont(QStringLiteral("Arial"), 8));
+    m_indirizzo->setGeometry(tw(150), tw(IndirizzoTop), tw(6000), tw(255));
+    m_indirizzo->setFont(Carattere(QStringLiteral("Arial"), 8));
     m_indirizzo->setText(IndirizzoWeb);
 
     m_cornice = new QFrame(pannello);
     m_cornice->setObjectName(QStringLiteral("cornice"));
-    m_cornice->setStyleSheet(QStringLiteral("background-color: white;"));
-    m_cornice->resize(tw(LarghezzaCasella + 52 + 40), tw(AltezzaRiga + 4));
+    // White as designed; the edge shows it around the white box.
+    m_cornice->setStyleSheet(QStringLiteral("QFrame { background-color: white; border: %1px solid rgb(0,0,128); }")
+                                 .arg(px(3)));
+    m_cornice->resize(tw(LarghezzaCasella + 52 + 40), tw(AltezzaRiga + 2 * MargineCornice));
     m_cornice->setVisible(false);
 
     for (int i = 0; i < NumeroRighe; ++i) {
@@ -216,6 +219,7 @@ void FinestraEsercizi::CreaControlli()
         casella->setObjectName(QStringLiteral("casella%1").arg(i));
         casella->setGeometry(tw(ColonnaCasella[colonna]), tw(top), tw(LarghezzaCasella), tw(AltezzaRiga));
         casella->ImpostaModello(&m_motore.Casella(i));
+        casella->ImpostaSenzaScorrimento();
         casella->viewport()->setCursor(CursoreMano());
         casella->setVisible(false);
         casella->setAccessibleName(numero->accessibleName());
@@ -232,7 +236,15 @@ void FinestraEsercizi::CreaControlli()
     m_elencoScelte->setAccessibleName(QStringLiteral("Scelte"));
     m_elencoScelte->setGeometry(tw(ElencoLeft), tw(RigheTop[0]), tw(ElencoLarghezza),
                                 tw(7080 + AltezzaRiga - 1245));
-    m_elencoScelte->setFont(QFont(QStringLiteral("Arial"), 9));
+    m_elencoScelte->setFont(Carattere(QStringLiteral("Arial"), 9));
+    // A choice too long for the list's width goes on over more lines.
+    m_elencoScelte->setWordWrap(true);
+    m_elencoScelte->setResizeMode(QListView::Adjust);
+    m_elencoScelte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The entries are pressed like buttons: none stays marked as chosen, nor
+    // framed by the keyboard focus, into the next item or exercise.
+    m_elencoScelte->setSelectionMode(QAbstractItemView::NoSelection);
+    m_elencoScelte->setFocusPolicy(Qt::NoFocus);
     m_elencoScelte->setVisible(false);
     connect(m_elencoScelte, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* voce) { m_motore.ScegliVoce(m_elencoScelte->row(voce)); });
@@ -248,7 +260,12 @@ void FinestraEsercizi::CreaControlli()
 void FinestraEsercizi::Ridisegna()
 {
     const bool righe = m_motore.RigheVisibili();
+    // Only the kinds answered in the text mark it as the pointer drags; in
+    // the others a mark would look like a solution.
+    const Modo modo = ModoDelTipo(m_motore.TipoEsercizio());
+    const bool segna = modo == Modo::Parola || modo == Modo::Conta || modo == Modo::Tratto;
     for (int i = 0; i < NumeroRighe; ++i) {
+        m_caselle[i]->ImpostaSegnaTesto(segna);
         m_numeri[i]->Mostra(m_motore.Numero(i));
         m_numeri[i]->setVisible(righe);
         m_caselle[i]->ImpostaIngresso(m_motore.Ingresso(i));
@@ -266,14 +283,14 @@ void FinestraEsercizi::Ridisegna()
         m_elencoScelte->addItems(m_vociMostrate);
     }
     QFont f = m_elencoScelte->font();
-    f.setPointSize(m_motore.DimensioneElenco());
+    f.setPointSizeF(pt(m_motore.DimensioneElenco()));
     m_elencoScelte->setFont(f);
     m_elencoScelte->setVisible(m_motore.ElencoVisibile());
 
     const int riga = m_motore.RigaIncorniciata();
     if (riga >= 0) {
         const QRect casella = m_caselle[riga]->geometry();
-        m_cornice->move(casella.left() - tw(52), casella.top() - tw(2));
+        m_cornice->move(casella.left() - tw(52), casella.top() - tw(MargineCornice));
     }
     m_cornice->setVisible(riga >= 0);
 
@@ -288,6 +305,35 @@ void FinestraEsercizi::Ridisegna()
     m_voceErrori->setVisible(m_motore.ErroriVisibili());
     ImpostaCaption(m_voceSoluzioni, m_motore.CaptionSoluzioni());
     m_voceSoluzioni->setVisible(m_motore.SoluzioniOfferte());
+    AdattaBarra();
+}
+
+void FinestraEsercizi::AdattaBarra()
+{
+    // Every entry stays in view, the error count above all: when the
+    // captions are too long for the bar, its letters get smaller instead of
+    // the last entries going behind ">>".
+    QMenuBar* barra = menuBar();
+    if (!barra->isVisible())
+        return;
+    const QString voci = Caption(m_voceSoluzioni) + Caption(m_voceErrori) + QString::number(m_voceErrori->isVisible())
+        + QString::number(m_voceSoluzioni->isVisible()) + QString::number(barra->width());
+    if (voci == m_vociBarra)
+        return;
+    m_vociBarra = voci;
+    // The bar lays its entries out when asked where one is, and shows the
+    // ">>" button (its only tool button) when some do not fit.
+    const auto traboccano = [this, barra] {
+        barra->actionGeometry(m_voceEsci);
+        const QToolButton* altre = barra->findChild<QToolButton*>();
+        return altre && !altre->isHidden();
+    };
+    QFont f = font();
+    barra->setFont(f);
+    while (traboccano() && f.pointSizeF() > 4) {
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+        barra->setFont(f);
+    }
 }
 
 void FinestraEsercizi::MostraAvviso(MotoreEsercizio::Avviso avviso)
@@ -328,9 +374,36 @@ void FinestraEsercizi::changeEvent(QEvent* e)
         });
 }
 
+void FinestraEsercizi::AdattaAllaCornice()
+{
+    // The design's size is the outer one, frame and title bar included, so
+    // that the window fits an 800 x 600 screen; the frame is known once the
+    // window is shown, and may change when the desktop takes it.
+    const QSize interno = QSize(tw(12000), tw(9000)) - (frameGeometry().size() - size());
+    if (interno != size())
+        setFixedSize(interno);
+}
+
+bool FinestraEsercizi::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == menuBar() && evento->type() == QEvent::Resize)
+        AdattaBarra();
+    // Under a tall title bar the footer keeps to the bottom edge.
+    if (oggetto == centralWidget() && evento->type() == QEvent::Resize)
+        m_indirizzo->move(m_indirizzo->x(), qMin(tw(IndirizzoTop), centralWidget()->height() - m_indirizzo->height()));
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void FinestraEsercizi::moveEvent(QMoveEvent* e)
+{
+    QMainWindow::moveEvent(e);
+    AdattaAllaCornice();
+}
+
 void FinestraEsercizi::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
+    AdattaAllaCornice();
     // Ask for activation: some desktops do not give it to a window shown
     // while the full-screen menu hides.
     activateWindow();

@@ -55,9 +55,13 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     void CreaControlli();
+    void AdattaAllaCornice();
+    void AdattaBarra();
     void CreaMenu();
     void Ridisegna();
     void MostraAvviso(MotoreEsercizio::Avviso avviso);
@@ -95,6 +99,7 @@ private:
     QString m_titoloScritto;
     QString m_consegnaScritta;
     QStringList m_vociMostrate;
+    QString m_vociBarra; // what the menu bar's font was last chosen for
 
     QLabel* m_titolo = nullptr;
     QLabel* m_consegna = nullptr;

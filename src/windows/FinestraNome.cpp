@@ -11,16 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-QFont Carattere(const QString& nome, double punti, bool grassetto)
-{
-    QFont f(nome);
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
-} // namespace
-
 FinestraNome::FinestraNome(QWidget* parent)
     : QDialog(parent)
 {

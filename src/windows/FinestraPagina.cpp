@@ -35,9 +35,7 @@ FinestraPagina::FinestraPagina(QWidget* parent, const Aspetto& aspetto)
     m_titolo = new QLabel(this);
     m_titolo->setObjectName(QStringLiteral("titolo"));
     m_titolo->setGeometry(tw(240), alto + tw(120), tw(larghezza - 480), tw(420));
-    QFont fTitolo(QStringLiteral("Arial"), 14);
-    fTitolo.setBold(true);
-    m_titolo->setFont(fTitolo);
+    m_titolo->setFont(Carattere(QStringLiteral("Arial"), 14, true));
     m_titolo->setStyleSheet(QStringLiteral("color: %1;").arg(aspetto.coloreTitolo.name()));
 
     m_pagina = new CasellaTesto(this);

@@ -12,14 +12,7 @@
 #include <QPushButton>
 
 namespace {
-QFont Carattere(double punti, bool grassetto, bool corsivo = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    f.setItalic(corsivo);
-    return f;
-}
+const QString Arial = QStringLiteral("Arial");
 
 void ColoriEtichetta(QLabel* l, const QColor& testo)
 {
@@ -37,6 +30,8 @@ void SfondoEtichetta(QLabel* l, const QColor& sfondo)
 }
 
 const int LarghezzaFinestra = 7620;
+// The design's heights count the title bar and the borders of its day.
+const int BarraTitolo = 420;
 const QColor Bianco(255, 255, 255);
 const QColor Giallo(255, 255, 0);
 const QColor Verde(0, 255, 0);
@@ -64,7 +59,7 @@ void FinestraScheda::CreaControlli()
 
     m_titolo = new QLabel(this);
     m_titolo->setObjectName(QStringLiteral("titolo"));
-    m_titolo->setFont(Carattere(12, true));
+    m_titolo->setFont(Carattere(Arial, 12, true));
     m_titolo->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     ColoriEtichetta(m_titolo, Blu);
     m_titolo->setGeometry(tw(2655), tw(15), tw(2340), tw(285));
@@ -80,7 +75,7 @@ void FinestraScheda::CreaControlli()
         QLabel* esercizio = new QLabel(this);
         esercizio->setObjectName(QStringLiteral("esercizio%1").arg(i));
         esercizio->setGeometry(tw(360), tw(top), tw(4860), tw(255));
-        esercizio->setFont(Carattere(8.25, true));
+        esercizio->setFont(Carattere(Arial, 8.25, true));
         esercizio->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         ColoriEtichetta(esercizio, QColor(64, 64, 64));
         esercizio->setVisible(false);
@@ -89,7 +84,7 @@ void FinestraScheda::CreaControlli()
         QLabel* fatto = new QLabel(this);
         fatto->setObjectName(QStringLiteral("fatto%1").arg(i));
         fatto->setGeometry(tw(5205), tw(top), tw(810), tw(255));
-        fatto->setFont(Carattere(8.25, true, true));
+        fatto->setFont(Carattere(Arial, 8.25, true, true));
         fatto->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         ColoriEtichetta(fatto, QColor(255, 128, 128));
         fatto->setVisible(false);
@@ -98,7 +93,7 @@ void FinestraScheda::CreaControlli()
         QLabel* giudizio = new QLabel(QStringLiteral(" "), this);
         giudizio->setObjectName(QStringLiteral("giudizio%1").arg(i));
         giudizio->setGeometry(tw(6000), tw(top), tw(1515), tw(255));
-        giudizio->setFont(Carattere(9.75, true));
+        giudizio->setFont(Carattere(Arial, 9.75, true));
         giudizio->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         ColoriEtichetta(giudizio, Blu);
         giudizio->setVisible(false);
@@ -124,14 +119,11 @@ void FinestraScheda::CreaControlli()
     };
     m_pulsanteOk = pulsante("pulsanteOk", 6825);
     m_pulsanteOk->setText(QStringLiteral("OK"));
-    QFont ok(QStringLiteral("Verdana"));
-    ok.setPointSizeF(9.75);
-    ok.setBold(true);
-    m_pulsanteOk->setFont(ok);
+    m_pulsanteOk->setFont(Carattere(QStringLiteral("Verdana"), 9.75, true));
     m_pulsanteOk->setDefault(true);
     m_pulsanteStampa = pulsante("pulsanteStampa", 105);
     m_pulsanteStampa->setIcon(QIcon(ImmagineStampante()));
-    m_pulsanteStampa->setIconSize(ImmagineStampante().size().boundedTo(QSize(tw(690) - 8, tw(420) - 6)));
+    m_pulsanteStampa->setIconSize(ImmagineStampante().size().boundedTo(QSize(tw(690) - px(8), tw(420) - px(6))));
     m_pulsanteStampa->setAutoDefault(false);
     connect(m_pulsanteOk, &QPushButton::clicked, this, &FinestraScheda::okPremuto);
     connect(m_pulsanteStampa, &QPushButton::clicked, this, &FinestraScheda::stampaPremuta);
@@ -151,7 +143,7 @@ void FinestraScheda::PreparaScheda()
     }
 
     const int altezza = 240 * n + 1560;
-    setFixedSize(tw(LarghezzaFinestra), tw(altezza));
+    setFixedSize(tw(LarghezzaFinestra), tw(altezza - BarraTitolo));
     m_pulsanteOk->move(m_pulsanteOk->x(), tw(altezza - 945));
     m_pulsanteStampa->move(m_pulsanteStampa->x(), tw(altezza - 945));
 
