@@ -253,21 +253,24 @@ void MenuPrincipale::libroCliccato(int indice)
 
 bool MenuPrincipale::LeggiIndice()
 {
-    if (LeggiFileIndice(PercorsoIndice(), Globali::TitoloIndice, Globali::TestoIndice))
-        return true;
-    MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
-                    QStringLiteral("Si è verificato un errore, questa serie di esercizi non è disponibile.\r\n"
-                                   "Per ripristinarla è necessario reinstallare il programma."));
-    return false;
+    return LeggiIndiceDa(PercorsoIndice(), Globali::TitoloIndice, Globali::TestoIndice,
+                         QStringLiteral("Si è verificato un errore, questa serie di esercizi non è disponibile."));
 }
 
 bool MenuPrincipale::LeggiIndiceScritto()
 {
-    if (LeggiFileIndice(PercorsoIndiceScritto(), Globali::TitoloScritto, Globali::TestoScritto))
+    return LeggiIndiceDa(PercorsoIndiceScritto(), Globali::TitoloScritto, Globali::TestoScritto,
+                         QStringLiteral("La versione scritta di questi esercizi non è disponibile."));
+}
+
+// An index that cannot be read is missing from the installation.
+bool MenuPrincipale::LeggiIndiceDa(const QString& percorso, QVector<QString>& titoli, QVector<QString>& testi,
+                                   const QString& guasto)
+{
+    if (LeggiFileIndice(percorso, titoli, testi))
         return true;
     MostraMessaggio(this, Icona::Critico, Pulsanti::OK, windowTitle(),
-                    QStringLiteral("La versione scritta di questi esercizi non è disponibile.\r\n"
-                                   "Per ripristinarla è necessario reinstallare il programma."));
+                    guasto + QStringLiteral("\r\nPer ripristinarla è necessario reinstallare il programma."));
     return false;
 }
 

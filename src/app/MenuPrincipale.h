@@ -43,6 +43,7 @@ private:
     // the message, when the file is missing or short.
     bool LeggiIndice();
     bool LeggiIndiceScritto();
+    bool LeggiIndiceDa(const QString& percorso, QVector<QString>& titoli, QVector<QString>& testi, const QString& guasto);
     // The caption of entry indice at a size in points.
     void ImpostaDimensione(int indice, double punti);
     void etichettaCliccata(int indice);
