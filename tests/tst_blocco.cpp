@@ -1,5 +1,4 @@
-// Records shared by several computers: a lock left behind and when it is
-// taken over, two programs on one records folder, a save that cannot be made.
+// Records shared by several computers: left locks, two programs on one folder, saves refused.
 #include "ProveRisposte.h"
 
 #include "content/Percorsi.h"
@@ -17,9 +16,7 @@ namespace {
 using Esito = BloccoScheda::Esito;
 constexpr qint64 PidMorto = 4194305; // above any pid Linux hands out
 
-// A lock file left `minuti` minutes ago by a program of this computer (in
-// this boot, or before a restart) or of another, made the way QLockFile
-// takes a lock over: a new file in place of the old one.
+// A lock file left `minuti` ago by this computer ("questo"), this one before a restart, or "altro".
 void LasciaBlocco(const QString& percorso, const QString& computer, qint64 pid, int minuti)
 {
     const QByteArray host = computer == "altro" ? QByteArray("aula-2\nid-aula-2")
@@ -43,8 +40,7 @@ void Apri(FinestraEsercizi& w, const QString& scheda)
     ImpostaDialogoFile({});
 }
 
-// The other program: "--tieni" keeps Anna's record open until killed,
-// "--salva" saves Bruno's record 400 times.
+// The other program: "--tieni" keeps Anna's record open until killed, "--salva" saves Bruno's 400 times.
 int AltroProgramma(const QStringList& a)
 {
     ImpostaCartellaApplicazione(a.value(2));
@@ -73,16 +69,13 @@ private slots:
         QTest::addColumn<qint64>("pid");
         QTest::addColumn<int>("minuti");
         QTest::addColumn<Esito>("atteso");
-        QTest::newRow("altro computer, adesso") << "altro" << 1LL << 0 << Esito::InUso;
         QTest::newRow("altro computer, 4 minuti fa") << "altro" << 1LL << 4 << Esito::InUso;
         QTest::newRow("altro computer, 6 minuti fa") << "altro" << 1LL << 6 << Esito::Preso;
         QTest::newRow("questo computer, programma finito") << "questo" << PidMorto << 0 << Esito::Preso;
         QTest::newRow("questo computer, riavviato") << "riavviato" << 1LL << 0 << Esito::Preso;
     }
 
-    // A lock found when the record is opened, or put in place of ours while
-    // the record was open (this computer slept): only a dead one is taken,
-    // and another's lock is never removed.
+    // A lock found on opening, or put in place of ours while open: only a dead one is taken, none removed.
     void bloccoLasciato()
     {
         QFETCH(QString, computer);
@@ -106,9 +99,7 @@ private slots:
         }
     }
 
-    // Two programs on one folder: the record open in one is refused in the
-    // other until the first dies without closing it; saves of two pupils at
-    // the same moment leave every record whole whenever it is read.
+    // A record open in another program is refused until that dies; two pupils' saves at once stay whole.
     void dueProgrammi()
     {
         Ambiente a;
@@ -154,10 +145,7 @@ private slots:
                                                              "Per non cancellare i suoi dati, il risultato di questo esercizio non è stato salvato.";
     }
 
-    // A finished exercise whose result cannot be written: in a folder with
-    // no room left (the record still opens, without a lock, and no empty lock
-    // file stays), or after another computer took the record over. The
-    // message tells, the record keeps its old content, no piece of file stays.
+    // A result that cannot be written (a full folder, or a record taken over): told, the record as it was.
     void salvataggioNegato()
     {
         QFETCH(bool, piena);
@@ -186,7 +174,6 @@ private slots:
             p.Seleziona(i);
             QVERIFY(p.Scegli("nome"));
         }
-        // (The window's opening prompt may come at any moment of a busy machine.)
         QCOMPARE(p.messaggi.Testi().filter("salva"), QStringList{messaggio});
         QVERIFY(anna.open(QIODevice::ReadOnly) && anna.readAll() == RigaSchedaNuova());
         QCOMPARE(QDir(punto.path() + "/Prove").entryList(QDir::Files | QDir::Hidden),

@@ -70,14 +70,15 @@ struct Caso {
     QStringList scelte;
     Voce voce;
     QStringList azioni;
-    QString testo, colori, stato, numero, eventi;
+    QString testo, colori, stato, numero, eventi; // testo empty: the item lacks what its kind marks, nothing loads
     QString voci = QStringLiteral("="); // the entries left; "=" all of them
+    int dimensione = 0; // of the font, when given
 };
 
 const QStringList Abc = {"nome", "verbo", "articolo"}, Parti = {"nome", "proprio", "comune"};
 const QString Cane = QStringLiteral("Il cane abbaia.");
 const QString CaneAc = QStringLiteral("Il cane abbaia.\r\n");
-const QString Risolta = QStringLiteral("riga 100 fatte 1 errori 0");
+const QString Risolta = QStringLiteral("riga 100 fatte 1 errori 0"), Nuova = "riga 100 fatte 0 errori 0 nascosti";
 const QString Amico = QStringLiteral("Ecco Mario il mio amico."), AmicoAc = Amico + QStringLiteral("\r\n");
 
 } // namespace
@@ -91,6 +92,26 @@ private slots:
         QTest::addColumn<Caso>("c");
         const QStringList s = {"s"};
         auto riga = [](const char* nome, const Caso& c) { QTest::newRow(nome) << c; };
+        // Loading: what each kind marks in red or blue, the font size from the longest item or choice.
+        const auto carica = [](const char* nome, int tipo, const QStringList& scelte, const Voce& v, const QString& testo,
+                               const QString& colori, int dimensione) {
+            QTest::newRow(nome) << Caso{tipo, scelte, v, {}, testo, colori, Nuova, "3 grigio", "", "=", dimensione};
+        };
+        carica("3 chiave rossa", 3, Abc, {"Il cane e il gatto.", "nome", "gatto"}, "Il cane e il gatto.\r\n", "n13 r5 n3", 14);
+        carica("6 prima occorrenza", 6, Abc, {"il re e il re.", "nome", "re"}, "il re e il re.\r\n", "n3 r2 n11", 14);
+        carica("12 chiave blu", 12, Abc, {"Ho ... mela.", "nome", "mela"}, "Ho ... mela.\r\n", "n7 b4 n3", 14);
+        carica("15 due spazi", 15, Abc, {"[...] cane e [....] gatto.", "ilun", "(...)(....)"},
+               "(...) cane e (....) gatto.\r\n", "r5 n8 r6 n9", 12);
+        carica("18 quadre", 18, Abc, {"Vedo [il] sole.", "nome", "x"}, "Vedo [il] sole.\r\n", "n5 r4 n8", 14);
+        carica("47 asterisco", 47, Abc, {"L*albero.", "nome", "x"}, "L*albero.\r\n", "n1 r1 n9", 16);
+        carica("53 virgolette", 53, {}, {"Disse ciao.", "ciao", "£ciao$ %a&"}, "Disse ciao.\r\n", "n13", 14);
+        carica("frase di 95", 10, {}, {QString(94, 'x') + '.', "a", "b"}, QString(94, 'x') + ".\r\n", "n97", 11);
+        carica("scelta di 25", 10, {QString(25, 'b')}, {"Breve.", "a", "b"}, "Breve.\r\n", "n8", 12);
+        for (const auto& [tipo, v] : {std::pair{3, Voce{Cane, "nome", "gatto"}}, {15, Voce{"[..] cane.", "ilun", "(..)"}},
+                                      {18, Voce{Cane, "nome", "il"}}, {47, Voce{Cane, "nome", Cane}}})
+            QTest::addRow("%d senza segno", tipo) << Caso{tipo, Abc, v, {}, "", "", "", "", ""};
+        // Kind 2 counts the words to find down from their number.
+        riga("2 da trovare", {2, {}, {"Il cane e il gatto.", "2", "cane gatto"}, {}, "Il cane e il gatto.\r\n", "n21", Nuova, "2 grigio", ""});
         // Answering by list choice: right answers, kind by kind.
         riga("3", {3, Abc, {Cane, "nome", "cane"}, {"s", "c:nome"}, "Il cane abbaia. [nome]", "n3 b4 n8 r7", Risolta, "ok verde", ""});
         riga("4", {4, Abc, {"La casa è bella.", "nome", "casa"}, {"s", "c:nome"}, "La casa è bella. [nome]", "b16 r7", Risolta, "ok verde", "", "verbo|articolo"});
@@ -183,15 +204,23 @@ private slots:
     {
         QFETCH(Caso, c);
         Prova p(c.tipo, c.voce, c.scelte);
-        QVERIFY(p.caricato);
+        QCOMPARE(p.caricato, !c.testo.isEmpty());
+        QCOMPARE(p.m.RigheVisibili() || p.m.ElencoVisibile(), p.caricato);
+        if (!p.caricato)
+            return;
+        if (c.azioni.isEmpty())
+            QCOMPARE(p.m.ElencoVisibile(), !c.scelte.isEmpty());
+        QCOMPARE(p.m.SoluzioniOfferte(), c.tipo >= 41);
         const QString altra = p.m.Casella(3).Testo() + Colori(p.m.Casella(3));
         for (const QString& a : c.azioni)
             QVERIFY2(p.Esegui(a), qPrintable(a));
         const TestoFormattato& t = p.m.Casella(2);
         QCOMPARE(t.Testo(), c.testo);
         QCOMPARE(Colori(t), Tratti(c.colori));
+        if (c.dimensione)
+            QCOMPARE(t.DimensioneCarattere(0), qreal(c.dimensione));
         // A judged answer leaves the selection collapsed at the start.
-        if (p.m.Risolta(2) || p.m.NumeroErrori())
+        if (c.azioni.isEmpty() || p.m.Risolta(2) || p.m.NumeroErrori())
             QCOMPARE(QPoint(t.SelStart(), t.SelLength()), QPoint());
         QCOMPARE(p.Stato(), c.stato);
         QCOMPARE(p.Numero(), c.numero);
@@ -202,70 +231,11 @@ private slots:
         QCOMPARE(p.m.Ingresso(2), !p.m.Risolta(2));
     }
 
-    void caricamento_data()
+    // The list font follows the longest entry.
+    void dimensioneElenco()
     {
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<QStringList>("scelte");
-        QTest::addColumn<Voce>("voce");
-        QTest::addColumn<QString>("testo"); // empty: the item lacks what its kind marks, nothing is loaded
-        QTest::addColumn<QString>("colori");
-        QTest::addColumn<int>("dimensione");
-        QTest::newRow("3 chiave rossa") << 3 << Abc << Voce{"Il cane e il gatto.", "nome", "gatto"} << "Il cane e il gatto.\r\n" << "n13 r5 n3" << 14;
-        QTest::newRow("6 prima occorrenza") << 6 << Abc << Voce{"il re e il re.", "nome", "re"} << "il re e il re.\r\n" << "n3 r2 n11" << 14;
-        QTest::newRow("12 chiave blu") << 12 << Abc << Voce{"Ho ... mela.", "nome", "mela"} << "Ho ... mela.\r\n" << "n7 b4 n3" << 14;
-        QTest::newRow("15 due spazi") << 15 << Abc << Voce{"[...] cane e [....] gatto.", "ilun", "(...)(....)"} << "(...) cane e (....) gatto.\r\n" << "r5 n8 r6 n9" << 12;
-        QTest::newRow("18 quadre") << 18 << Abc << Voce{"Vedo [il] sole.", "nome", "x"} << "Vedo [il] sole.\r\n" << "n5 r4 n8" << 14;
-        QTest::newRow("47 asterisco") << 47 << Abc << Voce{"L*albero.", "nome", "x"} << "L*albero.\r\n" << "n1 r1 n9" << 16;
-        QTest::newRow("53 virgolette") << 53 << QStringList() << Voce{"Disse ciao.", "ciao", "£ciao$ %a&"} << "Disse ciao.\r\n" << "n13" << 14;
-        // The size follows the longest item, or the longest choice.
-        QTest::newRow("frase di 95") << 10 << QStringList() << Voce{QString(94, 'x') + '.', "a", "b"} << QString(94, 'x') + ".\r\n" << "n97" << 11;
-        QTest::newRow("scelta di 25") << 10 << QStringList{QString(25, 'b')} << Voce{"Breve.", "a", "b"} << "Breve.\r\n" << "n8" << 12;
-        QTest::newRow("3 senza chiave") << 3 << Abc << Voce{Cane, "nome", "gatto"} << "" << "" << 0;
-        QTest::newRow("15 una quadra") << 15 << Abc << Voce{"[..] cane.", "ilun", "(..)"} << "" << "" << 0;
-        QTest::newRow("18 senza quadre") << 18 << Abc << Voce{Cane, "nome", "il"} << "" << "" << 0;
-        QTest::newRow("47 senza asterisco") << 47 << Abc << Voce{Cane, "nome", Cane} << "" << "" << 0;
-    }
-
-    void caricamento()
-    {
-        QFETCH(int, tipo);
-        QFETCH(QStringList, scelte);
-        QFETCH(Voce, voce);
-        QFETCH(QString, testo);
-        QFETCH(QString, colori);
-        QFETCH(int, dimensione);
-        Prova p(tipo, voce, scelte);
-        QCOMPARE(p.caricato, !testo.isEmpty());
-        QCOMPARE(p.m.RigheVisibili(), !testo.isEmpty());
-        for (int i = 0; p.caricato && i < NumeroRighe; ++i) {
-            const TestoFormattato& t = p.m.Casella(i);
-            QCOMPARE(t.Testo(), testo);
-            QCOMPARE(Colori(t), Tratti(colori));
-            QCOMPARE(t.DimensioneCarattere(0), qreal(dimensione));
-            QCOMPARE(QPoint(t.SelStart(), t.SelLength()), QPoint());
-            QCOMPARE(p.Numero(i), QString::number(i + 1) + QStringLiteral(" grigio"));
-            QVERIFY(p.m.Ingresso(i));
-        }
-        QCOMPARE(p.m.ElencoVisibile(), p.caricato && !scelte.isEmpty());
-        if (!p.caricato)
-            return;
-        QCOMPARE(p.m.SoluzioniOfferte(), tipo >= 41);
-        if (tipo == 53)
-            QCOMPARE(p.m.Chiave(0), QStringLiteral("«ciao» %a&"));
-        QCOMPARE(p.Stato(), QStringLiteral("riga 100 fatte 0 errori 0 nascosti"));
-        QCOMPARE(p.m.CaptionErrori(), QStringLiteral("   ERRORI : 0"));
-    }
-
-    void elencoEConteggio()
-    {
-        // The list font follows the longest entry; kind 2 shows the words to find.
-        for (const auto& [scelte, dimensione] : {qMakePair(QStringList{"il", "lo"}, 18),
-                                                 qMakePair(QStringList{QString(16, 'a')}, 9)}) {
-            Prova p(3, {"a b", "il", "a"}, scelte);
-            QCOMPARE(p.m.DimensioneElenco(), dimensione);
-        }
-        Prova p(2, {"Il cane e il gatto.", "2", "cane gatto"});
-        QCOMPARE(p.Numero(5), QStringLiteral("2 grigio"));
+        QCOMPARE(Prova(3, {"a b", "il", "a"}, {"il", "lo"}).m.DimensioneElenco(), 18);
+        QCOMPARE(Prova(3, {"a b", "il", "a"}, {QString(16, 'a')}).m.DimensioneElenco(), 9);
     }
 
     void selezione()

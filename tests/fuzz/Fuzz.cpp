@@ -33,8 +33,7 @@ QString FileFuzz(const QString& relativo, const QByteArray& contenuto)
 void ApplicazioneFuzz(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: the run ends with the process, and Qt's font caches
-    // stay reachable instead of being reported as leaks.
+    // Never destroyed, so that Qt's font caches stay reachable and are not reported as leaks.
     static QApplication* applicazione = new QApplication(*argc, *argv);
     Q_UNUSED(applicazione);
 }
@@ -48,8 +47,7 @@ void Verifica(bool condizione, const char* regola)
 }
 
 #ifndef ZELORA_LIBFUZZER
-// Without libFuzzer: every file of the folders given (the corpus, the seeds
-// from the bundled content, every input that once failed), one input each.
+// Without libFuzzer: every file of the folders given (corpus, bundled content) is one input.
 int main(int argc, char** argv)
 {
     if (LLVMFuzzerInitialize)

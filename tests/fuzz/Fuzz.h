@@ -1,8 +1,6 @@
 #pragma once
-// What the fuzz targets share. Each target is one reader of outside data,
-// given whole files as bytes; a broken rule stops it (abort), as a crash or a
-// sanitizer report would. Built with libFuzzer it explores; built normally,
-// Fuzz.cpp gives it a main that replays its inputs under CTest.
+// Each fuzz target is one reader of outside data, given whole files; a broken rule aborts, as a crash
+// would. Built with libFuzzer it explores; otherwise Fuzz.cpp's main replays its inputs under CTest.
 #include <QByteArray>
 #include <QString>
 #include <cstddef>

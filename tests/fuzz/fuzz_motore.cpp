@@ -1,5 +1,4 @@
-// An exercise file loaded into the engine and played: a wrong and the right
-// answer on every item, then gestures anywhere, as a pupil may make them.
+// An exercise loaded and played: a wrong and the right answer on every item, then gestures anywhere.
 #include "Fuzz.h"
 
 #include "content/Esercizio.h"

@@ -1,5 +1,4 @@
-// A pupil's name and a record file: the first line of the input is the name
-// (UTF-8, as typed), the rest is the file.
+// A pupil's name (the first line, UTF-8 as typed) and a record file (the rest).
 #include "Fuzz.h"
 
 #include "content/Catalogo.h"

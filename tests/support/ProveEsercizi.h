@@ -1,6 +1,5 @@
 #pragma once
-// Small exercise files, the exercise data they read as, and readable colour
-// maps, for the engine, window and checker tests.
+// Small exercise files, the data they read as, and readable colour maps.
 #include "content/Esercizio.h"
 
 #include <QList>
@@ -13,8 +12,7 @@ struct Voce {
     QString frase, risposta, chiave;
 };
 
-// An exercise file: kind, choices, then the items given followed by copies
-// of the last until there are 14.
+// An exercise file: kind, choices, the items given and copies of the last up to 14.
 QString FileEsercizio(int tipo, const QStringList& scelte, const QList<Voce>& voci);
 // The same file as the loader reads it.
 DatiEsercizio DatiDi(int tipo, const QStringList& scelte, const QList<Voce>& voci);

@@ -1,7 +1,5 @@
 #pragma once
-// The exercise window with a small test exercise loaded and real mouse
-// gestures on it, and the checks every printout shares. Brings in what the
-// window and printout tests all use.
+// The exercise window with a test exercise and real mouse gestures; the checks printouts share.
 #include "ProveEsercizi.h"
 #include "Supporto.h"
 
@@ -43,11 +41,9 @@ struct FinestraProva : Ambiente {
     void Seleziona(int i) { QTest::mouseClick(Numero(i), Qt::LeftButton); }
     // A click on the list entry; false when the list lacks it.
     bool Scegli(const QString& voce);
-    // A double-click on the last letter of the n-th occurrence (from 0) of a
-    // word of box i; false when the screen does not put it there.
+    // A double-click on the last letter of a word's n-th occurrence in box i; false if not on screen.
     bool DoppioClic(int i, const QString& parola, int occorrenza = 0);
-    // Press on the first letter of the stretch, drag, release on its last
-    // letter (or the other way); false as above.
+    // A drag from the first letter of the stretch to its last (or back); false as above.
     bool Trascina(int i, const QString& tratto, bool alContrario = false);
 };
 
@@ -55,15 +51,12 @@ struct FinestraProva : Ambiente {
 QString Piede();
 // s is the footer, in its place at the bottom of the sheet.
 void VerificaPiede(const Stampato& s);
-// Prints through stampa on a recording printer, then into a PDF file in
-// cartella: so many sheets, each with one footer and nothing else past the
-// body's bottom, and the lines all there; the lines drawn on the first.
+// Prints on a recording printer, then into a PDF in cartella: so many sheets, each with one footer
+// and nothing below the body; every line there; the lines drawn on the recording printer.
 void VerificaFogli(const QString& cartella, const std::function<void()>& stampa, int fogli, const QStringList& righe,
                    QList<LineaStampata>* linee = nullptr);
 
-// The Yes/No question was asked, then the printer failure was reported, and
-// nothing was printed.
+// The Yes/No question, then the printer failure, and nothing printed.
 void VerificaErroreStampa(const MessaggiScriptati& m, const StampanteRegistrata& r, const QString& titolo);
-// The print button answered No (nothing printed, the window stays), then the
-// exit entry, then OK; each button plays its cue, the entry none.
+// Print answered No (the window stays), the exit entry, then OK: a cue for each button only.
 void VerificaPulsanti(FinestraPagina& w, QAction* esci, Ambiente& a, const QString& domanda);
