@@ -1,7 +1,5 @@
-// The bundled exercises in the real exercise window: how every item and
-// every choice shows, and how long loading one takes (every bundled exercise
-// is loaded and played by the content checker); how loading and checking grow
-// with the length of a text, up to the size limit of a content file.
+// The bundled exercises as the window shows them, and how loading and checking
+// grow with the length of a text, up to the size limit of a content file.
 #include "ProveFinestre.h"
 #include "ProveRisposte.h"
 
@@ -13,8 +11,7 @@
 #include <QScrollBar>
 
 namespace {
-// A text of about n characters in at most 30000 different words of seven
-// letters or more (so that a kind-2 answer can count them all).
+// About n characters in at most 30000 different words of 7+ letters (a kind-2 answer counts them).
 QString TestoLungo(int caratteri, int& parole)
 {
     parole = qMin(caratteri / 8, 30000);
@@ -78,8 +75,7 @@ private slots:
         QVERIFY(messaggi.mostrati.isEmpty());
     }
 
-    // Showing an item in the exercise window or a help page with its words
-    // marked, and checking a kind-2 item (played too) or a long list.
+    // Showing an item or a help page with its words marked; checking a kind-2 item or a long list.
     void testoLungo_data()
     {
         QTest::addColumn<QString>("cosa");

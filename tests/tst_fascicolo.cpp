@@ -1,5 +1,4 @@
-// The booklet tool, on a small pack and on the bundled one: the PDF's pages,
-// an exercise's sheet and its answer key, and the editable document.
+// The booklet tool on a small pack and on the bundled one: PDF pages, sheets, keys, the document.
 #include "ProveEsercizi.h"
 #include "Supporto.h"
 
@@ -23,8 +22,7 @@ QString Odt(const QString& odt) { return Uscita(QStringLiteral("unzip"), {QStrin
 class TestFascicolo : public QObject {
     Q_OBJECT
 private slots:
-    // Congiunzioni (10 exercises) alone: a cover, the index, then a sheet and
-    // an answer key page for every exercise that can be read (not the last).
+    // Congiunzioni alone: cover, index, a sheet and a key for each readable exercise (not the last).
     void piccolo()
     {
         CartellaProva c;
@@ -48,22 +46,19 @@ private slots:
         QCOMPARE(pagine.size(), 20);
         QVERIFY(pagine[1].startsWith("ZELORA / CONGIUNZIONI : indice degli esercizi Congiunzione 1 Clicca la congiunzione."));
         QVERIFY(pagine[1].contains("Congiunzione 10 Clicca la congiunzione."));
-        // The sheet as printed (and a page number); the keys: the box after the
-        // right answer, or the key text of the kinds that show it.
+        // The sheet as printed (and a page number); keys: the answered box, or the kind's key text.
         QVERIFY(pagine[2].startsWith("ZELORA CONGIUNZIONI - Le congiunzioni 1 Sottolinea il nome. 1) " + Frase + " 2) " + Frase));
         QVERIFY(pagine[2].endsWith("14) " + Frase + " 3"));
         QVERIFY(pagine[3].startsWith("ZELORA CONGIUNZIONI - Le congiunzioni 1 Soluzioni 1) " + Frase));
         QVERIFY(pagine[5].startsWith("ZELORA CONGIUNZIONI - Le congiunzioni 2 Soluzioni 1) Al singolare: un tulipano viola. 2) "));
-        // Every line of the sheet a paragraph (the item of 89 characters wrapped at
-        // the last blank within 78), a page break before each page, the word found in blue.
+        // A paragraph a line (89 characters wrap within 78), a break before each page, the word in blue.
         const QString odt = Odt(c.Percorso() + "/uscita/Zelora - esercizi.odt");
         for (const char* atteso : {">1) Il gatto dorme tranquillo nel cesto vicino alla porta della cucina mentre<", ">fuori piove.<",
                                    "fo:break-before=\"page\"", "fo:color=\"#0000ff\"", ">Al singolare: un tulipano viola.<"})
             QVERIFY2(odt.contains(QString::fromUtf8(atteso)), atteso);
     }
 
-    // The booklet the build writes beside the program from the bundled pack:
-    // a cover, each category's index (one to three pages), two pages for each of the 310 exercises.
+    // The build's booklet: a cover, each index (1 to 3 pages), two pages for each of 310 exercises.
     void distribuito()
     {
         const QStringList pagine = PagineDelPdf(ZELORA_CARTELLA_PROGRAMMA "/Zelora - esercizi.pdf");

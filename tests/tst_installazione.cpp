@@ -1,6 +1,5 @@
-// The program as a separate process, installed (bin/ and share/zelora/) or
-// carried with its content: its command line, where it finds the content and
-// puts the records, and what its self-check reports.
+// The program as a process, installed (bin/, share/zelora/) or beside its content: command line,
+// where content and records are, what its self-check reports.
 #include <QDirIterator>
 #include <QImage>
 #include <QProcess>
@@ -39,10 +38,8 @@ private slots:
         QTest::newRow("manca un suono") << true << "--verifica-avvio" << "Suoni/win.wav" << 1 << ko + "avvio, suoni: manca il suono win.wav\n";
     }
 
-    // Help and mistakes need no screen, nor does the check. Records go beside
-    // the program, to the user's data folder or to the class folder; the
-    // trial record is gone afterwards; an installed program writes nothing
-    // beside itself.
+    // Help, mistakes and the check need no screen. Records go beside the program, to the user's data
+    // or the class folder; the trial record is gone after; an installed program writes nothing beside itself.
     void avvio()
     {
         QFETCH(bool, installato);

@@ -66,8 +66,6 @@ private slots:
         QCOMPARE(Figlio(m, "libro3")->pos(), QPoint(36, 499) * scala);
         QCOMPARE(Figlio(m, "libro11")->pos(), QPoint(551, 439) * scala);
         QCOMPARE(Figlio<QLabel>(m, "libro11")->pixmap().size(), QSize(32, 32) * scala);
-        QCOMPARE(Figlio(m, "categoria0")->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(Figlio(m, "esci")->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(Figlio(m, "cornice")->isHidden());
     }
 
@@ -142,32 +140,28 @@ private slots:
         m.showFullScreen();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         QWidget* cornice = Figlio(m, "cornice");
-        QTest::mouseMove(Figlio(m, "esci"), QPoint(5, 5));
-        QVERIFY(AttendiFinche([&] { return cornice->isVisible(); }));
-        QCOMPARE(Figlio(m, "esci")->font().pointSizeF(), 18.0);
-        QCOMPARE(cornice->geometry(), Figlio(m, "esci")->geometry().adjusted(-1, 0, 0, 1));
         // A book opens and frames its label without enlarging it.
         QTest::mouseMove(Figlio(m, "libro5"), QPoint(5, 5));
+        QTRY_VERIFY(cornice->isVisible());
         QCOMPARE(Figlio<QLabel>(m, "libro5")->pixmap().toImage(), ImmagineLibroAperto().toImage());
         QCOMPARE(Figlio(m, "categoria5")->font().pointSizeF(), 15.75);
         QCOMPARE(cornice->geometry(), Figlio(m, "categoria5")->geometry().adjusted(-1, 0, 0, 1));
-        // The background closes the books, hides the frame and sets every label to 16 points.
+        // The background closes the books and hides the frame.
         QTest::mouseMove(Figlio(m, "pannello"), QPoint(5, 5));
         QVERIFY(cornice->isHidden());
         QCOMPARE(Figlio<QLabel>(m, "libro5")->pixmap().toImage(), ImmagineLibroChiuso().toImage());
-        for (const char* voce : {"esci", "categoria5", "info"})
-            QCOMPARE(Figlio(m, voce)->font().pointSizeF(), 16.0);
-        // Every caption whole, enlarged under the pointer and back at 16 points.
+        // All 14 captions whole and framed at 18 points under the pointer, whole at 16 after.
         QStringList voci{"esci", "info"};
         for (int i = 0; i < 12; ++i)
             voci << QStringLiteral("categoria%1").arg(i);
         for (const QString& voce : voci) {
             QTest::mouseMove(Figlio(m, voce), QPoint(2, 2));
-            QVERIFY2(Figlio(m, voce)->font().pointSizeF() == 18 && Intera(Figlio<QLabel>(m, voce)), qPrintable(voce));
+            QVERIFY2(Figlio(m, voce)->font().pointSizeF() == 18 && Intera(Figlio<QLabel>(m, voce))
+                         && cornice->geometry() == Figlio(m, voce)->geometry().adjusted(-1, 0, 0, 1), qPrintable(voce));
         }
         QTest::mouseMove(Figlio(m, "pannello"), QPoint(5, 5));
         for (const QString& voce : voci)
-            QVERIFY2(Intera(Figlio<QLabel>(m, voce)), qPrintable(voce));
+            QVERIFY2(Figlio(m, voce)->font().pointSizeF() == 16 && Intera(Figlio<QLabel>(m, voce)), qPrintable(voce));
     }
 
     void informazioniEdEsci()
@@ -190,9 +184,7 @@ private slots:
         QVERIFY(testo.contains("\"Zelora - esercizi.odt\"") && testo.contains("\"Zelora - esercizi.pdf\""));
         const QString contatto = QStringLiteral(ZELORA_CONTATTO);
         QVERIFY(contatto.isEmpty() ? testo.endsWith("pronto da leggere e da stampare.") : testo.endsWith("all'indirizzo " + contatto));
-        QVERIFY(testo.contains(QStringLiteral("in materia.\r\n\r\nIl programma, che spazia")));
         QVERIFY(testo.contains(QStringLiteral("11 categorie:\r\n 1- fondamenti (32 esercizi);\r\n 2- articoli")));
-        QVERIFY(testo.contains(QStringLiteral("grammaticali; \r\n11- punteggiatura (32 esercizi).\r\n\r\nOgni esercizio")));
         QCOMPARE(fine.count(), 0);
         QTest::mouseClick(Figlio(b->menu, "esci"), Qt::LeftButton);
         QCOMPARE(fine.count(), 1);

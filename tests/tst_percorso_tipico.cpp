@@ -1,25 +1,20 @@
 // The typical run with the mouse, from the main menu to the graded exercise
 // saved in the record, then a fresh program opening that record again.
 #include "ProveFinestre.h"
-#include "Supporto.h"
+#include "ProveRisposte.h"
 
 #include "app/MenuPrincipale.h"
-#include "content/Esercizio.h"
-#include "content/Globali.h"
 #include "platform/OpenSave.h"
-#include "windows/FinestraEsercizi.h"
 #include "windows/FinestraNome.h"
 #include "windows/FinestraScheda.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QListWidget>
 #include <QMenu>
-#include <QtTest>
-#include <optional>
 
 namespace {
-QAction* Voce(QWidget* w, const char* nome, int i = 0)
+const QString Registro = QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01");
+const QByteArray Nuova = QByteArray(72, 'x') + "\r\n";
+
+QAction* Comando(QWidget* w, const char* nome, int i = 0)
 {
     return w->findChildren<QAction*>(QLatin1String(nome)).at(i);
 }
@@ -55,18 +50,15 @@ private slots:
         QFETCH(QString, giudizio);
         QFETCH(QStringList, suoni);
         QFETCH(bool, pieno);
-        CartellaProva c;
-        MessaggiScriptati m;
-        SuoniRegistrati s;
-        QString indice, esercizio = QStringLiteral("3\r\n3\r\n\"nome\"\r\n\"articolo\"\r\n\"verbo\"\r\n");
+        Ambiente a;
+        QString indice;
         for (int i = 0; i < 32; ++i)
             indice += QStringLiteral("%1,\"Titolo %1\",\"Istruzioni %1\"\r\n").arg(i + 1);
-        for (int i = 0; i < 14; ++i)
-            esercizio += QStringLiteral("\"Il cane %1 abbaia.\",\"nome\",\"cane\"\r\n").arg(i + 1);
-        c.Scrivi(QStringLiteral("Indice/Nomi.txt"), indice);
-        c.Scrivi(QStringLiteral("IndiceScritto/Nomi.txt"), indice);
-        c.Scrivi(QStringLiteral("Esercizi/Nomi/ESERCIZIO 04.txt"), esercizio);
-        c.CreaCartelleSchede();
+        a.cartella.Scrivi(QStringLiteral("Indice/Nomi.txt"), indice);
+        a.cartella.Scrivi(QStringLiteral("IndiceScritto/Nomi.txt"), indice);
+        a.cartella.Scrivi(QStringLiteral("Esercizi/Nomi/ESERCIZIO 04.txt"),
+                 FileEsercizio(3, {"nome", "articolo", "verbo"}, {{"Il cane abbaia.", "nome", "cane"}}));
+        a.cartella.CreaCartelleSchede();
         QStringList scheda; // title, grade and done of exercises 4 and 5, as the record sheet shows them
         GestoreModali g([&](QWidget* w) {
             if (qobject_cast<FinestraNome*>(w)) {
@@ -83,13 +75,13 @@ private slots:
         menu->ScegliCategoria(1);
         FinestraEsercizi* w = menu->Esercizi();
         QVERIFY(w && w->isVisible());
-        Voce(w, "voceCrea")->trigger();
+        Comando(w, "voceCrea")->trigger();
         QVERIFY(w->findChild<QMenu*>(QStringLiteral("menuEsercizi"))->menuAction()->isEnabled());
-        QVERIFY(Voce(w, "voceEsercizio", 31)->isVisible() && !Voce(w, "voceEsercizio", 32)->isVisible());
-        Voce(w, "voceEsercizio", 4)->trigger();
+        QVERIFY(Comando(w, "voceEsercizio", 31)->isVisible() && !Comando(w, "voceEsercizio", 32)->isVisible());
+        Comando(w, "voceEsercizio", 4)->trigger();
 
         // Each item clicked, then its entry (a wrong one first for the first items).
-        s.suonati.clear();
+        a.suoni.suonati.clear();
         std::optional<DiscoPieno> guasto;
         if (pieno)
             guasto.emplace();
@@ -103,29 +95,29 @@ private slots:
             Scegli(w, QStringLiteral("nome"));
             // Nothing is written before the last item.
             if (i < 13)
-                QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01")), QByteArray(72, 'x') + "\r\n");
+                QCOMPARE(a.cartella.Leggi(Registro), Nuova);
         }
         QCOMPARE(g.aperte, (QStringList{"FinestraNome", "FinestraScheda"}));
         QCOMPARE(scheda, (QStringList{"Scheda personale di Luca Bianchi", giudizio.isEmpty() ? " " : giudizio, pieno ? "da fare" : "x", "da fare"}));
-        QCOMPARE(s.suonati, suoni);
+        QCOMPARE(a.suoni.suonati, suoni);
         QCOMPARE(Scritta(*w, "consegna"), QStringLiteral("Scegli un altro esercizio nel menu in alto"));
-        QVERIFY(Voce(w, "voceEsercizio", 4)->isChecked() != pieno && !w->findChild<QListWidget*>()->isVisible());
-        QCOMPARE(FinestraEsercizi::Caption(Voce(w, "voceEsercizio", 4)), QStringLiteral(" Titolo 5") + (pieno ? "" : " (" + giudizio + ")"));
+        QVERIFY(Comando(w, "voceEsercizio", 4)->isChecked() != pieno && !w->findChild<QListWidget*>()->isVisible());
+        QCOMPARE(FinestraEsercizi::Caption(Comando(w, "voceEsercizio", 4)), QStringLiteral(" Titolo 5") + (pieno ? "" : " (" + giudizio + ")"));
         QCOMPARE(Globali::EsercizioFatto[4], !pieno);
-        QCOMPARE(m.Testi(), pieno ? QStringList{"Si è verificato un errore, non è possibile salvare i dati.\r\n"
+        QCOMPARE(a.messaggi.Testi(), pieno ? QStringList{"Si è verificato un errore, non è possibile salvare i dati.\r\n"
                                                 "Verificare che la cartella delle schede personali sia accessibile."} : QStringList());
         guasto.reset();
         if (pieno) {
-            QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01")), QByteArray(72, 'x') + "\r\n");
+            QCOMPARE(a.cartella.Leggi(Registro), Nuova);
             return;
         }
-        const QByteArray riga = c.Leggi(QStringLiteral("Schede personali/Nomi/Luca Bianchi.ZLR01"));
+        const QByteArray riga = a.cartella.Leggi(Registro);
         QCOMPARE(riga.size(), 66);
         for (int i = 0; i < 32; ++i) {
             QCOMPARE(riga.at(2 * (31 - i) + 1), i == 4 ? LetteraGiudizio(giudizio).toLatin1() : 'x');
             QCOMPARE(static_cast<unsigned char>(riga.at(2 * (31 - i))) % 2, i == 4 ? 1 : 0);
         }
-        QCOMPARE(c.Leggi(QStringLiteral("Schede personali/Articoli/Luca Bianchi.ZLR00")), QByteArray(72, 'x') + "\r\n");
+        QCOMPARE(a.cartella.Leggi(QStringLiteral("Schede personali/Articoli/Luca Bianchi.ZLR00")), Nuova);
 
         // A fresh program opens the same record and shows the grade.
         menu.reset();
@@ -134,14 +126,14 @@ private slots:
         menu = std::make_unique<MenuPrincipale>();
         menu->ScegliCategoria(1);
         ImpostaDialogoFile([&](const RecordDialogo&) {
-            return std::optional<QString>(c.Percorso() + QStringLiteral("/Schede personali/Nomi/Luca Bianchi.ZLR01"));
+            return std::optional<QString>(a.cartella.Percorso() + '/' + Registro);
         });
-        Voce(menu->Esercizi(), "voceApri")->trigger();
+        Comando(menu->Esercizi(), "voceApri")->trigger();
         ImpostaDialogoFile({});
         QCOMPARE(Globali::NomeAlunno, QStringLiteral("Luca Bianchi"));
         QCOMPARE(scheda.value(1), giudizio);
-        QVERIFY(Voce(menu->Esercizi(), "voceEsercizio", 4)->isChecked());
-        QVERIFY(!Voce(menu->Esercizi(), "voceEsercizio", 5)->isChecked());
+        QVERIFY(Comando(menu->Esercizi(), "voceEsercizio", 4)->isChecked());
+        QVERIFY(!Comando(menu->Esercizi(), "voceEsercizio", 5)->isChecked());
     }
 };
 

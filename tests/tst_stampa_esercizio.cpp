@@ -7,8 +7,7 @@ QString A(int n, QChar c = QLatin1Char('a')) { return QString(n, c); }
 QString Lunga(int n) { return A(n - 5) + QStringLiteral(" bbbb"); }
 QString Gatto(int i) { return QStringLiteral("Il gatto è sul tetto numero %1.").arg(i); }
 
-// The exercise window of Nomi as the menu leaves it, with exercise 0 loaded:
-// these written instructions, and items that are Gatto(n) unless given.
+// The window of Nomi with exercise 0 loaded: these instructions, items Gatto(n) unless given.
 std::unique_ptr<FinestraEsercizi> Carica(Ambiente& a, const QString& consegna, const QMap<int, QString>& frasi = {})
 {
     Globali::CategoriaCorrente = QStringLiteral("Nomi");
@@ -31,9 +30,8 @@ std::unique_ptr<FinestraEsercizi> Carica(Ambiente& a, const QString& consegna, c
 class TestStampaEsercizio : public QObject {
     Q_OBJECT
 private slots:
-    // Heading, instructions in italics, the 14 numbered items, the footer, in
-    // lines of at most 78 characters broken at the last blank that fits (or
-    // inside a longer word), 6 mm apart; the question asked first.
+    // Heading, instructions in italics, 14 items, footer, in lines of at most 78 characters broken
+    // at the last blank that fits (or inside a longer word), 6 mm apart; the question asked first.
     void foglio()
     {
         Ambiente a;
@@ -85,8 +83,7 @@ private slots:
         }
     }
 
-    // Items too long for one sheet go on over the next, with a footer on each
-    // and nothing lost, on the recording printer and in a real PDF.
+    // Items too long for one sheet go on over the next, footer on each, nothing lost, in a real PDF too.
     void esercizioLungo()
     {
         Ambiente a;

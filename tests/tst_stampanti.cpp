@@ -1,6 +1,5 @@
-// Which printer a printout goes to when none is the default: a CUPS server of
-// the test's own with one queue or two, each writing a PDF file; with no
-// queue, a PDF file in the documents folder.
+// Which printer gets a printout when none is the default, on the test's own CUPS server
+// with queues writing PDF files; with no queue, a PDF file in the documents folder.
 #include "Supporto.h"
 
 #include <QtTest>
@@ -50,7 +49,7 @@ private slots:
                                                       "TempDir %1/tmp\nErrorLog %1/log/e\nAccessLog %1/log/a\nPageLog %1/log/p\n"
                                                       "FileDevice Yes\n").arg(d));
         m_cupsd.start(cupsd, {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
-        if (!AttendiFinche([&] { return Esegui("lpstat", {"-h", Server(), "-r"}) == "scheduler is running\n"; }, 20000))
+        if (!QTest::qWaitFor([&] { return Esegui("lpstat", {"-h", Server(), "-r"}) == "scheduler is running\n"; }, 20000))
             QSKIP("the test's own CUPS server did not start");
         // The program's user: none of the system's printers, defaults or documents.
         qputenv("CUPS_SERVER", Server().toLocal8Bit());
@@ -89,7 +88,7 @@ private slots:
         QCOMPARE(m.elenchi.size(), code.size() - 1);
         QVERIFY(m.elenchi.isEmpty() || (m.elenchi[0].voci == code && m.elenchi[0].titolo == "Zelora: Nomi"));
         for (const QString& c : code)
-            QVERIFY(c == stampata ? AttendiFinche([&] { return Esegui("pdftotext", {Uscita(c), "-"}).contains("Foglio per " + c.toUtf8()); }, 20000)
+            QVERIFY(c == stampata ? QTest::qWaitFor([&] { return Esegui("pdftotext", {Uscita(c), "-"}).contains("Foglio per " + c.toUtf8()); }, 20000)
                                   : !QFileInfo::exists(Uscita(c)));
         for (const QString& c : code)
             Esegui(m_lpadmin, {"-h", Server(), "-x", c});

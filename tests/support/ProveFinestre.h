@@ -1,7 +1,5 @@
 #pragma once
-// The parts of a window found by their object names, as a test that acts
-// like the pupil needs them, a category chosen as the menu chooses it, and
-// printouts as lines of text.
+// A window's parts by object name, a category as the menu sets it, printouts as text lines.
 #include "Supporto.h"
 
 #include <QLabel>
@@ -24,8 +22,7 @@ inline QString Scritta(const QObject& finestra, const QString& nome)
     return Figlio<QLabel>(finestra, nome)->text();
 }
 
-// Category indice (0-11) with "Titolo n" and "Istruzione n" (n from 1) in its
-// index, and no exercise done.
+// Category indice (0-11) with "Titolo n" and "Istruzione n" (n from 1) in its index, none done.
 void PreparaCategoria(int indice);
 
 // Each print call as "page: x,y font size[B][I] text", to compare whole printouts.

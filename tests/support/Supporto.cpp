@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
-#include <QTest>
+#include <QWidget>
 
 #include <cstring>
 #include <linux/capability.h>
@@ -175,11 +175,6 @@ void GestoreModali::Controlla()
     if (modale->isVisible())
         modale->close(); // a dialog's close is its reject
     m_ultima = nullptr;
-}
-
-bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
-{
-    return QTest::qWaitFor(condizione, millisecondi);
 }
 
 struct PermessiVeri::Capacita {

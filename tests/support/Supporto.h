@@ -1,7 +1,5 @@
 #pragma once
-// What the tests put in place of the platform: a throwaway application
-// folder, scripted message boxes, recorded cues, a recording printer, and a
-// watcher that deals with modal windows as they open.
+// What the tests put in place of the platform, and a throwaway application folder.
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
 
@@ -19,8 +17,7 @@ public:
     CartellaProva();
     ~CartellaProva();
     QString Percorso() const { return m_dir.path(); }
-    // Writes a file below the folder; text is encoded as Windows-1252 as is
-    // (write "\r\n" where the file needs CR LF).
+    // Writes a file below the folder, in Windows-1252 as is (write "\r\n" for CR LF).
     void Scrivi(const QString& relativo, const QString& testo) const;
     void ScriviByte(const QString& relativo, const QByteArray& byte) const;
     QByteArray Leggi(const QString& relativo) const;
@@ -33,9 +30,8 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Answers message boxes from a queue (Sì / OK when the queue is empty), and
-// lists to pick from with the entry given (the first when none is), and
-// keeps every message and list shown.
+// Answers message boxes (Sì / OK when the queue is empty) and lists (the first entry
+// when none is queued), and keeps every message and list shown.
 class MessaggiScriptati {
 public:
     MessaggiScriptati();
@@ -75,8 +71,7 @@ struct Stampato {
 };
 struct LineaStampata { double x1, y1, x2, y2; int pagina; };
 
-// Every printout of the test goes to a recording printer (a line is half its
-// point size high); this keeps what was printed by all of them.
+// Every printout goes to a recording printer (a line is half its point size high).
 struct StampanteRegistrata {
     StampanteRegistrata();
     ~StampanteRegistrata();
@@ -90,8 +85,7 @@ struct StampanteRegistrata {
     static double AltezzaPagina() { return 287.0; }
 };
 
-// Calls the handler for each modal window that opens while it lives, then
-// closes that window if the handler left it open.
+// Calls the handler for each modal window that opens, then closes it if still open.
 class GestoreModali : public QObject {
 public:
     using Gestore = std::function<void(QWidget*)>;
@@ -105,8 +99,7 @@ private:
     QWidget* m_ultima = nullptr;
 };
 
-// Takes away root's right to ignore file permissions while it lives, so that
-// a read-only folder is read-only for the test too.
+// Takes away root's right to ignore file permissions, so read-only holds for the test too.
 class PermessiVeri {
 public:
     PermessiVeri();
@@ -121,6 +114,3 @@ private:
 
 // The pages of a PDF file as pdftotext reads them, blanks simplified.
 QStringList PagineDelPdf(const QString& pdf);
-
-// Waits (processing events) until the condition holds or the time runs out.
-bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi = 3000);
