@@ -44,15 +44,21 @@ private slots:
 
     void apertura_data()
     {
+        QTest::addColumn<QRect>("schermo");
+        QTest::addColumn<QRect>("libero"); // what the task bar leaves
         QTest::addColumn<double>("scala");
-        QTest::newRow("800 x 600") << ScalaPerSchermo(QRect(0, 0, 800, 600), QRect(0, 0, 800, 600));
-        QTest::newRow("1920 x 1080") << ScalaPerSchermo(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1080));
+        QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << 1.0;
+        QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1080) << 1.8;
+        QTest::newRow("1920 x 1080, barra") << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1040) << 1.73;
     }
 
     // As designed at the scale: places, letters and pictures.
     void apertura()
     {
+        QFETCH(QRect, schermo);
+        QFETCH(QRect, libero);
         QFETCH(double, scala);
+        QCOMPARE(ScalaPerSchermo(schermo, libero), scala);
         b.reset();
         ImpostaScala(scala);
         b = std::make_unique<Banco>();
