@@ -12,6 +12,16 @@
 
 #include <sys/time.h>
 
+namespace {
+// Locks taken over by another computer: unlocking one would delete that
+// computer's lock file, so they stay here, never unlocked, to the end.
+std::vector<QLockFile*>& LockCeduti()
+{
+    static auto* ceduti = new std::vector<QLockFile*>;
+    return *ceduti;
+}
+} // namespace
+
 BloccoScheda::BloccoScheda()
 {
     m_rinnovo.setInterval(TempoRinnovo);
@@ -46,11 +56,8 @@ bool BloccoScheda::PuoScrivere(const QString& percorsoScheda)
 void BloccoScheda::Rilascia()
 {
     m_rinnovo.stop();
-    if (m_lock && !AncoraNostro()) {
-        // Taken over by another computer: unlocking would delete its lock
-        // file, so the object (and its descriptor) is left as it is.
-        (void)m_lock.release();
-    }
+    if (m_lock && !AncoraNostro())
+        LockCeduti().push_back(m_lock.release());
     m_lock.reset();
     m_scheda.clear();
 }
