@@ -22,15 +22,6 @@ private slots:
         QCOMPARE(c.document()->blockCount(), 3);
         c.ImpostaSelezione(2, 3);
         QCOMPARE(c.Modello().SelText(), QStringLiteral("b\r\n"));
-        // The view shows another model as soon as it is given one, with its formats.
-        TestoFormattato altro;
-        altro.ImpostaTesto(QStringLiteral("blu\r\n"));
-        altro.ColoraTutto(Qt::blue);
-        c.ImpostaModello(&altro);
-        QCOMPARE(c.toPlainText(), QStringLiteral("blu\n"));
-        QCOMPARE(c.document()->firstBlock().begin().fragment().charFormat().foreground().color(), QColor(Qt::blue));
-        altro.ImpostaTesto(QStringLiteral("nero"));
-        QCOMPARE(c.toPlainText(), QStringLiteral("nero"));
     }
 
     // The selection stays within the text; formats apply to it and raise no

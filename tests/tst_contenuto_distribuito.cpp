@@ -62,19 +62,6 @@ private slots:
         QVERIFY(messaggi.mostrati.isEmpty());
     }
 
-    void caricamento()
-    {
-        MessaggiScriptati messaggi;
-        Globali::CategoriaCorrente = QStringLiteral("nomi"); // resolved without regard to case
-        Globali::UltimoEsercizio = 31;
-        FinestraEsercizi f;
-        QAction* voce = f.findChildren<QAction*>(QStringLiteral("voceEsercizio")).at(2);
-        QBENCHMARK {
-            voce->trigger();
-        }
-        QVERIFY(messaggi.mostrati.isEmpty());
-    }
-
     // Showing an item or a help page with its words marked; checking a kind-2 item or a long list.
     void testoLungo_data()
     {

@@ -1,7 +1,6 @@
 // The program as a process, installed (bin/, share/zelora/) or beside its content: command line,
 // where content and records are, what its self-check reports.
 #include <QDirIterator>
-#include <QImage>
 #include <QProcess>
 #include <QtTest>
 #include <unistd.h>
@@ -85,39 +84,6 @@ private slots:
         if (installato)
             QCOMPARE(QDir(r).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                      QStringList({"bin", "classe", "share", "utente"}).mid(0, argomenti.contains("classe") ? 3 : 4));
-    }
-
-    void scala_data()
-    {
-        QTest::addColumn<QSize>("schermo");
-        QTest::addColumn<QString>("argomenti");
-        QTest::addColumn<double>("scala");
-        QTest::newRow("800 x 600") << QSize(800, 600) << "" << 1.0;
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << "" << 1.8;
-        QTest::newRow("1920 x 1080, --scala 1") << QSize(1920, 1080) << "--scala 1" << 1.0;
-    }
-
-    // The main menu drawn at the largest scale that fits the screen, unless one is given.
-    void scala()
-    {
-        QFETCH(QSize, schermo);
-        QFETCH(QString, argomenti);
-        QFETCH(double, scala);
-        QTemporaryDir cartella;
-        QFile configurazione(cartella.filePath("schermo.json"));
-        QVERIFY(configurazione.open(QIODevice::WriteOnly));
-        configurazione.write(QStringLiteral(R"({"screens": [{"name": "s", "width": %1, "height": %2}]})").arg(schermo.width()).arg(schermo.height()).toUtf8());
-        configurazione.close();
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + configurazione.fileName());
-        QProcess p;
-        p.setProcessEnvironment(ambiente);
-        p.start(QCoreApplication::applicationDirPath() + "/../app/zelora", (argomenti + " --schermata " + cartella.filePath("menu.png")).split(' ', Qt::SkipEmptyParts));
-        QVERIFY(p.waitForFinished(60000) && p.exitCode() == 0);
-        const QImage menu(cartella.filePath("menu.png"));
-        QCOMPARE(menu.size(), QSize(800, 600) * scala);
-        // The plate under "Info" and "Esci", where the design puts it.
-        QCOMPARE(QPoint(menu.pixelColor(QPoint(560, 495) * scala) == QColor(0, 0, 128), menu.pixelColor(QPoint(560, 480) * scala) == QColor(0, 0, 128)), QPoint(1, 0));
     }
 };
 

@@ -150,7 +150,6 @@ private slots:
         riga("15 seconda sbagliata", {15, {"ho", "ha", "è"}, {"Io [ab] e lui [cd].", "hoha", "(..)(..)"}, {"s", "c:ho", "c:è", "c:ha"}, "Io ho e lui ha.\r\n", "n3 b2 n7 b2 n3", "riga 100 fatte 1 errori 1", "ok verde", "wrong", "è"});
         riga("15 prima sbagliata", {15, {"ho", "ha", "è"}, {"Io [ab] e lui [cd].", "hoha", "(..)(..)"}, {"s", "c:ha"}, "Io (..) e lui (..).\r\n", "n3 r4 n7 r4 n3", "riga 100 fatte 0 errori 1 nascosti", "3 rosso", "wrong"});
 
-        // Answering by double-clicking a word.
         riga("1 nota", {1, {}, {Cane, "cane", "animale"}, {"d:cane"}, "Il cane abbaia. [animale]", "n15 b10", Risolta, "ok verde", ""});
         riga("1 ultima occorrenza", {1, {}, {"Il cane vede il cane.", "cane", ""}, {"d:cane"}, "Il cane vede il cane.\r\n", "n16 b4 n3", Risolta, "ok verde", ""});
         riga("1 sbagliata poi giusta", {1, {}, {Cane, "cane", ""}, {"d:abbaia", "d:cane"}, CaneAc, "n3 b4 n10", "riga 100 fatte 1 errori 1", "ok verde", "wrong"});
@@ -176,7 +175,6 @@ private slots:
         riga("2 completa", {2, {}, {"Il cane e il gatto con la palla.", "2", "cane gattone"}, {"d:cane", "d:gatto"}, "Il cane e il gatto con la palla.\r\n", "n3 b4 n6 b5 n16", Risolta, "ok verde", ""});
         riga("2 stessa parola due volte", {2, {}, {"il gatto e il gatto", "2", "gatto"}, {"d:gatto#1", "d:gatto"}, "il gatto e il gatto\r\n", "n3 b5 n6 b5 n2", Risolta, "ok verde", ""});
 
-        // Answering by marking a stretch.
         const QString mario = "Mario corre nel parco.";
         riga("44", {44, {}, {mario, "nel parco.", "Mario corre nel parco. (luogo)"}, {"t:nel parco."}, "Mario corre nel parco. (luogo)", "n12 b10 n8", Risolta, "ok verde", ""});
         riga("44 spazi intorno", {44, {}, {mario, "corre", mario}, {"t: corre "}, mario, "n6 b5 n11", Risolta, "ok verde", ""});

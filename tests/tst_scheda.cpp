@@ -71,17 +71,6 @@ private slots:
         QCOMPARE(g, giudizio);
     }
 
-    // Draws out of range or of the wrong parity are drawn again.
-    void fillerRipescati()
-    {
-        const QList<int> estrazioni{160, 256, 163, 200, 120, 255, 162};
-        int chiamate = 0;
-        const QByteArray b = RigaScheda({false, true}, {QString(), QStringLiteral("BUONO")}, 1, [&] { return estrazioni.at(chiamate++); });
-        // Exercise 1 (done, first pair) takes 163; exercise 0 (to do) takes 200.
-        QCOMPARE(b, QByteArray("\xA3o\xC8x\r\n"));
-        QCOMPARE(chiamate, 4);
-    }
-
     // Names refused for a new record, and why; a name accepted can be saved, and so can an
     // existing record whose name only the rules for new names refuse.
     void nomi_data()

@@ -114,10 +114,9 @@ private slots:
         QTest::newRow("sola lettura") << true << "!Verbi 2" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
         QTest::newRow("disco pieno") << true << "#" << vuoto << "crea Anna" << Risposta::Si << QStringList{ErroreScrittura} << "Carla" << carla;
         // Names that cannot be a file of the record folder: nothing is written anywhere.
-        const char* ostili[] = {"../../x", "a/b", "..", "..\\..\\x", "C:x", "tutti*"};
-        for (int k = 0; k < 6; ++k)
-            QTest::newRow(ostili[k]) << (k % 2 == 0) << "" << vuoto << QStringLiteral("crea ") + ostili[k] << Risposta::Si
-                                     << QStringList{Msg(Icona::Critico, Pulsanti::OK, "Nomi", MotivoNomeNonValido(ostili[k]))} << "Carla" << (k % 2 ? spento : carla);
+        for (const char* ostile : {"../../x", "a/b"})
+            QTest::newRow(ostile) << (ostile[0] == '.') << "" << vuoto << QStringLiteral("crea ") + ostile << Risposta::Si
+                                  << QStringList{Msg(Icona::Critico, Pulsanti::OK, "Nomi", MotivoNomeNonValido(ostile))} << "Carla" << (ostile[0] == '.' ? carla : spento);
         // Opening: the record is read from the category's folder even when the pupil browsed elsewhere.
         QTest::newRow("o e q") << true << "Nomi/Bea.ZLR01" << Riga({{5, 'o'}, {6, 'q'}, {31, 'f'}}) << nomi + "Bea.ZLR01" << Risposta::Si << nessuno << "Bea" << sei + QStringList{"32 Prova (INSUFF.) 1 1"};
         QTest::newRow("scheda nuova") << true << "Nomi/Bea.ZLR01" << Nuova << nomi + "Bea.ZLR01" << Risposta::Si << nessuno << "Bea" << nessuno;

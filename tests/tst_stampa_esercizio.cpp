@@ -82,23 +82,6 @@ private slots:
             QVERIFY(f->Motore().RigheVisibili());
         }
     }
-
-    // Items too long for one sheet go on over the next, footer on each, nothing lost, in a real PDF too.
-    void esercizioLungo()
-    {
-        Ambiente a;
-        QMap<int, QString> frasi;
-        QStringList righe{"ZELORA", "NOMI - Nomi comuni", "Sottolinea il nome."};
-        for (int i = 0; i < 14; ++i) {
-            QStringList parole;
-            for (int k = 1; k <= 40; ++k)
-                parole << QStringLiteral("f%1p%2").arg(i + 1).arg(k);
-            frasi[i] = parole.join(' ');
-            righe << SpezzaRiga(QStringLiteral("%1) ").arg(i + 1) + frasi[i], 78);
-        }
-        const auto f = Carica(a, QStringLiteral("Sottolinea il nome."), frasi);
-        VerificaFogli(a.cartella.Percorso(), [&] { f->findChild<QAction*>("voceStampaEsercizio")->trigger(); }, 2, righe);
-    }
 };
 
 QTEST_MAIN(TestStampaEsercizio)

@@ -115,7 +115,6 @@ private slots:
         const QString s, F = "frase", R = "risposta", K = "chiave"; // s: keep the model's
         for (int t : TipiModello)
             QTest::addRow("tipo %d valido", t) << Guasto{t, {}, s, s, s, -1, "", ""};
-        // Reading and kind.
         r("tipo 70000", {70000, {}, s, s, s, 1, "", "il tipo di esercizio è un numero fuori dai limiti (da -32768 a 32767)"});
         r("tipo 40 non gestito", {40, {}, s, s, s, 1, "", "il tipo di esercizio 40 non è gestito dal programma (tipi ammessi: da 1 a 16, 18, da 41 a 54)"});
         r("elenco senza scelte", {3, {"-"}, s, s, s, 2, "", "il tipo 3 si risolve scegliendo dall'elenco, ma l'esercizio non ha scelte"});
@@ -124,7 +123,6 @@ private slots:
         r("risposta vuota", {3, {}, s, "", s, 0, R, "la risposta è vuota"});
         r("frase vuota", {16, {}, "", s, s, 0, F, "il testo della frase è vuoto"});
         r("chiave vuota tipo 7", {7, {}, s, s, "", 0, K, "la chiave è vuota, ma il tipo 7 la usa"});
-        // List kinds.
         r("risposta non in elenco", {3, {}, s, "aggettivo", s, 0, R, "la risposta \"aggettivo\" non è tra le scelte dell'elenco"});
         r("chiave fuori frase tipo 3", {3, {}, s, s, "gatto", 0, K, "la chiave \"gatto\" non compare nella frase, che la deve colorare"});
         r("chiave fuori frase tipo 4", {4, {}, s, s, "il naso", 0, K, "\"il naso\" non compare"});
@@ -149,7 +147,6 @@ private slots:
         r("scelte finite tipo 4", {4, QStringList(13, "le dita") + QStringList{"le mani"}, s, s, s, 2, "", "la scelta \"le dita\" serve a 14 frasi (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14), ma l'elenco la contiene 13 volte: il tipo 4 toglie"});
         r("scelta una volta tipo 13", {13, QStringList(13, "aggettivo") + QStringList{"nome"}, s, s, s, 2, "", "ma l'elenco la contiene una volta"});
         r("scelte finite tipo 15", {15, QStringList(14, "Il") + QStringList(13, "una") + QStringList{"un"}, s, s, s, 2, "", "per la frase 14 (\"Iluna\") non ne resta una adatta"});
-        // Word kinds.
         r("parola assente", {1, {}, s, "cane", s, 0, R, "la risposta \"cane\" non compare nella frase"});
         r("parte di parola", {1, {}, s, "gat", s, 0, R, "non è una parola intera: il doppio clic seleziona solo lettere e cifre"});
         r("segno mancante tipo 41", {41, {}, s, s, "gatto: nome", 0, K, "la chiave deve contenere il segno \".\""});
@@ -158,7 +155,6 @@ private slots:
         r("conteggio troppo basso", {2, {}, s, "1", s, 0, R, "ci sono 2 parole che valgono come trovate, ma la risposta ne chiede 1"});
         r("lettere sparse nella chiave 2", {2, {}, "Anna ama ana.", "1", "anna", 0, R, "la risposta chiede 1 parole, ma nella frase ci sono solo 0 parole"});
         r("parola dentro la chiave 2", {2, {}, "Il pesce e il pescespada nuotano.", "1", "pescespada", 0, K, "la parola \"pesce\" della frase vale come trovata"});
-        // Stretch kinds.
         r("tratto con punto 50", {50, {}, "Arriva il sig. Rossi.", "sig. Rossi", "Arriva il sig. Rossi.", 0, R, "contiene un punto: nei tipi da 50"});
         r("tratto non nella chiave", {44, {}, s, s, "Ho raccolto le more.", 0, K, "non compare nella chiave, dove deve essere colorata"});
         r("colore prima della chiave 50", {50, {}, s, s, "delle more nel bosco.", 0, K, "prima della risposta, serve almeno 1 carattere,"});
@@ -220,7 +216,6 @@ private slots:
         const QString h3 = h + "3.txt", w = "Suoni/win.wav", mai = "il file non esiste o non si può leggere";
         const auto b = [](const char* t) { return CodificaWindows1252(QString::fromUtf8(t)); };
         QTest::newRow("valida") << "" << nulla << "";
-        // Indexes, exercises and names.
         QTest::newRow("indice mancante") << i << nulla << mai;
         QTest::newRow("indice corto") << "IndiceScritto/Congiunzioni.txt" << nove << "campo 28: il file finisce dopo 9 voci complete, ma ne servono 10 (una per esercizio, tre campi ciascuna)";
         QTest::newRow("indice lungo") << i << nove + "10,\"T\",\"C\"\r\n11,\"T\",\"C\"\r\n" << "campo 31: dopo le 10 voci il file contiene altri campi";
@@ -255,7 +250,6 @@ private slots:
                                                << "campo 3: la parola chiave \"gatto\" non compare nel testo della pagina, dove deve essere evidenziata";
         QTest::newRow("senza Esempi") << h3 << b("\"T\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n\"a b c\"\r\n") << "campo 5: il testo della pagina non contiene \"Esempi:\"";
         QTest::newRow("virgolette sostituite") << h3 << b("\"T\"\r\n\"«casa»\"\r\n\"b\"\r\n\"c\"\r\n\"£casa$ b c Esempi: x\"\r\n") << "";
-        // The cues.
         QTest::newRow("suono vuoto") << w << QByteArray("") << "non è un file WAV: manca l'intestazione RIFF/WAVE";
         QTest::newRow("senza data") << w << WavValido.left(WavValido.size() - 10) << "non è un file WAV valido: manca il blocco data";
         QTest::newRow("senza fmt") << w << QByteArray(WavValido).replace("fmt ", "junk") << "non è un file WAV valido: manca il blocco fmt";
