@@ -324,27 +324,22 @@ bool MenuPrincipale::eventFilter(QObject* oggetto, QEvent* evento)
         QPainter g(m_pannello);
         DisegnaSfondo(g, m_pannello->size());
     }
-    if (tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonRelease)
+    // Clicks reach the handlers through the labels' own signal; here only the hover.
+    if (tipo != QEvent::MouseMove)
         return QWidget::eventFilter(oggetto, evento);
     for (int i = 0; i < 14; ++i) {
         if (oggetto == m_etichette[i]) {
-            if (tipo == QEvent::MouseMove)
-                etichettaSorvolata(i);
-            else
-                etichettaCliccata(i);
+            etichettaSorvolata(i);
             return true;
         }
     }
     for (int i = 0; i < 12; ++i) {
         if (oggetto == m_libri[i]) {
-            if (tipo == QEvent::MouseMove)
-                libroSorvolato(i);
-            else
-                libroCliccato(i);
+            libroSorvolato(i);
             return true;
         }
     }
-    if (oggetto == m_pannello && tipo == QEvent::MouseMove)
+    if (oggetto == m_pannello)
         sfondoSorvolato();
     return QWidget::eventFilter(oggetto, evento);
 }

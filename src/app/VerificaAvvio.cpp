@@ -45,8 +45,7 @@ QAction* Voce(QWidget* w, const char* nome, int i = 0)
 void RimuoviSchede(const QString& nome)
 {
     for (int i = 0; i < NumeroCategorie; ++i) {
-        const QString percorso = PercorsoSchedaSicuro(QString::fromUtf8(DatiCategoria(i).cartella), nome,
-                                                      QStringLiteral("ZLR") + CodiceScheda(i));
+        const QString percorso = PercorsoSchedaCategoria(i, nome, false);
         if (!percorso.isEmpty())
             QFile::remove(percorso);
     }

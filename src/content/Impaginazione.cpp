@@ -6,7 +6,7 @@ QStringList SpezzaRiga(const QString& testo, int larghezza)
     QString s = testo;
     if (larghezza < 1)
         larghezza = 1;
-    do {
+    while (s.size() > larghezza) {
         int k = 0;
         for (int p = qMin(larghezza, int(s.size())); p >= 1; --p) {
             if (s.at(p - 1) == QLatin1Char(' ')) {
@@ -22,7 +22,7 @@ QStringList SpezzaRiga(const QString& testo, int larghezza)
             righe << s.left(larghezza);
             s = s.mid(larghezza);
         }
-    } while (s.size() > larghezza);
+    }
     righe << s;
     return righe;
 }

@@ -254,6 +254,10 @@ void ImpostaFabbricaStampanti(FabbricaStampanti fabbrica)
 
 void StampaPiePagina(Stampante& stampante)
 {
+    // Whatever the body was printed in: a sheet may end in the middle of it.
+    stampante.ImpostaFont(QStringLiteral("Verdana"));
+    stampante.ImpostaGrassetto(false);
+    stampante.ImpostaCorsivo(false);
     stampante.ImpostaDimensione(8);
     stampante.ImpostaY(stampante.AltezzaStampabile() - 6);
     stampante.ImpostaX(1);

@@ -81,9 +81,7 @@ bool BloccaSchedeNome(const QString& nome, std::vector<std::unique_ptr<BloccoSch
 {
     blocchi.clear();
     for (int i = 0; i < NumeroCategorie; ++i) {
-        const QString cartella = QString::fromUtf8(DatiCategoria(i).cartella);
-        CreaCartella(CartellaSchede(cartella));
-        const QString percorso = PercorsoSchedaSicuro(cartella, nome, QStringLiteral("ZLR") + CodiceScheda(i));
+        const QString percorso = PercorsoSchedaCategoria(i, nome, true);
         blocchi.push_back(std::make_unique<BloccoScheda>());
         if (!percorso.isEmpty() && blocchi.back()->Prendi(percorso) == BloccoScheda::Esito::InUso) {
             blocchi.clear();

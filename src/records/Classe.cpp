@@ -127,7 +127,7 @@ QString GiudizioTipico(const QVector<QString>& giudizi)
 QStringList RigheDidascalia(const QString& didascalia)
 {
     constexpr int Larghezza = 16;
-    return didascalia.size() <= Larghezza ? QStringList{didascalia} : SpezzaRiga(didascalia, Larghezza);
+    return SpezzaRiga(didascalia, Larghezza);
 }
 
 TabellaClasse TabellaRiepilogo(const Classe& classe)

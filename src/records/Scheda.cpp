@@ -79,7 +79,11 @@ void TogliTemporaneiAbbandonati(const QString& percorsoScheda)
         QStringLiteral("^%1\\.[A-Za-z]{6}$").arg(QRegularExpression::escape(scheda.fileName())),
         QRegularExpression::CaseInsensitiveOption);
     const QDir cartella = scheda.absoluteDir();
-    for (const QString& nome : cartella.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+    // Only the record's own names are listed: the folder may be a share with the whole class.
+    QString filtro = scheda.fileName();
+    filtro.replace(QLatin1Char('['), QLatin1String("[[]"));
+    for (const QString& nome : cartella.entryList({filtro + QStringLiteral(".??????")},
+                                                  QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         QFile f(cartella.filePath(nome));
         if (temporaneo.match(nome).hasMatch()
             && QFileInfo(f).lastModified().secsTo(QDateTime::currentDateTime()) > SecondiTemporaneoNuovo
@@ -228,6 +232,14 @@ QString PercorsoSchedaSicuro(const QString& categoria, const QString& nome,
     return percorso;
 }
 
+QString PercorsoSchedaCategoria(int categoria, const QString& nome, bool creaCartella)
+{
+    const QString cartella = QString::fromUtf8(DatiCategoria(categoria).cartella);
+    if (creaCartella)
+        CreaCartella(CartellaSchede(cartella));
+    return PercorsoSchedaSicuro(cartella, nome, QStringLiteral("ZLR") + CodiceScheda(categoria));
+}
+
 bool ScriviFileAtomici(const QList<QPair<QString, QByteArray>>& file)
 {
     std::vector<std::unique_ptr<QSaveFile>> temporanei;
@@ -267,9 +279,7 @@ bool CreaSchede(const QString& nome)
     if (!MotivoNomeNonValido(nome).isEmpty())
         return false;
     for (int i = 0; i < NumeroCategorie; ++i) {
-        const QString cartella = QString::fromUtf8(DatiCategoria(i).cartella);
-        CreaCartella(CartellaSchede(cartella));
-        const QString percorso = PercorsoSchedaSicuro(cartella, nome, QStringLiteral("ZLR") + CodiceScheda(i));
+        const QString percorso = PercorsoSchedaCategoria(i, nome, true);
         if (percorso.isEmpty())
             return false;
         TogliTemporaneiAbbandonati(percorso);

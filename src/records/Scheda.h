@@ -55,6 +55,8 @@ QString MotivoNomeNonValido(const QString& nome);
 // what has that name is not a regular file (a link, a folder...).
 QString PercorsoSchedaSicuro(const QString& categoria, const QString& nome,
                              const QString& estensione);
+// The same for the record of category i (0 to 11), its folder made first if asked.
+QString PercorsoSchedaCategoria(int categoria, const QString& nome, bool creaCartella);
 
 // Replaces files so that each is either its old or its new content, never a
 // piece: every content goes to a temporary file in the target's own folder

@@ -93,8 +93,6 @@ bool FinestraClasse::Stampa()
                                 .arg(NomeClasse(), t.titolo, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
     int foglio = 0;
     p.ImpostaFineFoglio([&testata, &foglio](Stampante& s) {
-        s.ImpostaFont(QStringLiteral("Verdana"));
-        s.ImpostaGrassetto(false);
         StampaPiePagina(s);
         s.ImpostaFont(QStringLiteral("Arial"));
         s.ImpostaDimensione(9);

@@ -23,7 +23,7 @@ const double Rientro = 10;
 
 int RigheInColonna(const QString& testo, int larghezza)
 {
-    return testo.size() <= larghezza ? 1 : int(SpezzaRiga(testo, larghezza).size());
+    return int(SpezzaRiga(testo, larghezza).size());
 }
 
 void StampaInColonna(Stampante& s, double x, QString testo, int larghezza)
@@ -79,7 +79,6 @@ void FinestraIndice::MostraIndice()
 void FinestraIndice::FinisciPagina(Stampante& s)
 {
     StampaPiePagina(s);
-    s.ImpostaDimensione(10);
     s.Linea(Separatore, 20, Separatore, s.AltezzaStampabile() - 20);
 }
 

@@ -97,12 +97,9 @@ void ScriviFoglio(Scrittura& s, const QString& intestazione, const QString& cons
 
 // What the solutions view shows for every item: the key for the kinds that
 // offer it, otherwise the box after the right answer, played through the
-// engine as a pupil plays it. False when an item cannot be answered.
-bool ScriviSoluzioni(Scrittura& s, const QString& intestazione, int n, const DatiEsercizio& d)
+// engine (just loaded) as a pupil plays it. False when an item cannot be answered.
+bool ScriviSoluzioni(Scrittura& s, const QString& intestazione, MotoreEsercizio& m)
 {
-    MotoreEsercizio m;
-    if (!m.Carica(n, &d))
-        return false;
     if (m.SoluzioniOfferte())
         m.MostraSoluzioni();
     s.Paragrafo(QStringLiteral("ZELORA"), Carattere(PuntiTesto), true);
@@ -152,14 +149,14 @@ Fascicolo ComponiFascicolo()
             const QString intestazione = Globali::CategoriaCorrente.toUpper() + QStringLiteral("  -  ") + titoliScritti[n];
             DatiEsercizio d;
             const EsitoLettura letto = LeggiEsercizio(PercorsoEsercizio(n), d);
-            MotoreEsercizio prova;
-            if (!letto.ok || !prova.Carica(n, &d)) {
+            MotoreEsercizio motore;
+            if (!letto.ok || !motore.Carica(n, &d)) {
                 f.problemi << QStringLiteral("%1: esercizio %2 non leggibile, lasciato fuori")
                                   .arg(Globali::CategoriaCorrente, DueCifre(n));
                 continue;
             }
             ScriviFoglio(s, intestazione, testiScritti[n], d);
-            if (!ScriviSoluzioni(s, intestazione, n, d))
+            if (!ScriviSoluzioni(s, intestazione, motore))
                 f.problemi << QStringLiteral("%1: esercizio %2, una soluzione non si può dare")
                                   .arg(Globali::CategoriaCorrente, DueCifre(n));
             ++f.esercizi;
