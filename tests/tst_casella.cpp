@@ -38,6 +38,9 @@ private slots:
         c.ImpostaSelBold(true);
         QCOMPARE(spia.count(), 3);
         QVERIFY(c.GrassettoCarattere(4) && !c.GrassettoCarattere(2));
+        QTextCursor vista(c.document()); // what the screen shows, not only the model
+        vista.setPosition(5);
+        QVERIFY(vista.charFormat().foreground().color() == Qt::red && vista.charFormat().font().bold());
         c.Modello().SostituisciSelezione(QStringLiteral("un"));
         QCOMPARE(spia.count(), 4);
         QCOMPARE(c.Testo(), QStringLiteral("Ho un cane.\r\n"));

@@ -10,20 +10,6 @@
 
 #include <QScrollBar>
 
-namespace {
-// About n characters in at most 30000 different words of 7+ letters (a kind-2 answer counts them).
-QString TestoLungo(int caratteri, int& parole)
-{
-    parole = qMin(caratteri / 8, 30000);
-    const int lunghezza = caratteri / parole - 1;
-    QString t;
-    t.reserve(caratteri);
-    for (int k = 0; k < parole; ++k)
-        t += QStringLiteral("p%1").arg(k, 6, 10, QLatin1Char('0')).leftJustified(lunghezza, QLatin1Char('a')) + QLatin1Char(' ');
-    return t;
-}
-} // namespace
-
 class TestContenutoDistribuito : public QObject {
     Q_OBJECT
 private slots:
@@ -78,9 +64,13 @@ private slots:
         QFETCH(int, caratteri);
         MessaggiScriptati messaggi;
         PreparaCategoriaProve();
-        int parole = 0;
-        // Kind 2 has a sentence and a key as long: each is half the file.
-        const QString t = TestoLungo(cosa == "tipo 2" ? caratteri / 2 : caratteri, parole);
+        // About that many characters (kind 2: half, for the sentence and a key as long) in at most
+        // 30000 different words of 7+ letters, which a kind-2 answer counts.
+        const int lunghezzaTesto = cosa == "tipo 2" ? caratteri / 2 : caratteri;
+        const int parole = qMin(lunghezzaTesto / 8, 30000);
+        QString t;
+        for (int k = 0; k < parole; ++k)
+            t += QStringLiteral("p%1").arg(k, 6, 10, QLatin1Char('0')).leftJustified(lunghezzaTesto / parole - 1, QLatin1Char('a')) + ' ';
         QString file = FileEsercizio(1, {}, {{t + "gatto.", "gatto", ""}, {"Il gatto.", "gatto", ""}});
         if (cosa == "tipo 2")
             file = FileEsercizio(2, {}, {{t, QString::number(parole), t}, {"Il gatto e il cane.", "2", "gatto cane"}});

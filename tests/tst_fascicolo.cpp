@@ -8,15 +8,13 @@ namespace {
 const QString Frase = QStringLiteral("Il gatto dorme tranquillo nel cesto vicino alla porta della cucina mentre fuori piove.");
 
 // The standard output of a program, empty on failure.
-QString Uscita(const QString& programma, const QStringList& argomenti)
+// The text of an OpenDocument file, as a word processor reads it.
+QString Odt(const QString& odt)
 {
     QProcess p;
-    p.start(programma, argomenti);
+    p.start(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
     return p.waitForFinished(60000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
-
-// The text of an OpenDocument file, as a word processor reads it.
-QString Odt(const QString& odt) { return Uscita(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("content.xml")}); }
 } // namespace
 
 class TestFascicolo : public QObject {

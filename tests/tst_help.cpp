@@ -130,6 +130,17 @@ private slots:
         QCOMPARE(Stampate(registro), attese << Stampata(1, 281, 8, false, Piede()));
     }
 
+    // A page longer than a sheet goes on over the next one, with a footer on each and nothing lost.
+    void paginaLunga()
+    {
+        QStringList righe;
+        for (int i = 1; i <= 82; ++i)
+            righe << QStringLiteral("Riga %1 della pagina lunga.").arg(i);
+        a->cartella.Scrivi(Pagina, Righe(QStringList{"\"Pagina lunga\"", "a", "b", "c"} + righe));
+        FinestraAiuto h;
+        VerificaFogli(a->cartella.Percorso(), [&] { Figlio<QAction>(h, "voceStampa")->trigger(); }, 2, QStringList{"ZELORA", "Pagina lunga"} + righe);
+    }
+
 private:
     std::unique_ptr<Ambiente> a;
 };

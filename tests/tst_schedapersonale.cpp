@@ -9,12 +9,6 @@
 Q_DECLARE_METATYPE(Risposta)
 
 namespace {
-// A label without a background of its own shows the sheet's white.
-QColor Sfondo(const QLabel* l)
-{
-    return l->autoFillBackground() ? l->palette().color(QPalette::Window) : QColor(Qt::white);
-}
-
 void Segna(int i, const QString& giudizio)
 {
     Globali::EsercizioFatto[i] = true;
@@ -73,7 +67,9 @@ private slots:
                 continue;
             QCOMPARE(Scritta(s, "esercizio" + n) + '|' + Scritta(s, "fatto" + n) + '|' + Scritta(s, "giudizio" + n),
                      QStringLiteral("Titolo %1 |").arg(i + 1) + (g.isEmpty() ? QStringLiteral("da fare| ") : "x|" + g));
-            QCOMPARE(Sfondo(Figlio<QLabel>(s, "esercizio" + n)), sfondi.value(i, Qt::white));
+            // A label without a background of its own shows the sheet's white.
+            const QLabel* riga = Figlio<QLabel>(s, "esercizio" + n);
+            QCOMPARE(riga->autoFillBackground() ? riga->palette().color(QPalette::Window) : QColor(Qt::white), sfondi.value(i, Qt::white));
             const QPixmap immagine = g.isEmpty() ? ImmagineMatita() : ImmagineSpunta();
             QCOMPARE(Figlio<QLabel>(s, "immagine" + n)->pixmap().toImage(), immagine.toImage());
         }
